@@ -1,0 +1,252 @@
+#include "UObject/NameTypes.h"
+
+#include <deque>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+
+namespace
+{
+	/**
+	 * The global name table. Every distinct spelling gets an entry; the first spelling of a name (ignoring
+	 * case) is its comparison entry. Entries are never removed, so indices stay valid for the process.
+	 */
+	class FNamePool
+	{
+	public:
+		FNamePool() { Add(TEXT("None")); }
+
+		/** Returns false when FindOnly is set and the name is unknown. */
+		bool Store(const std::wstring& Text, bool bFindOnly, uint32& OutComparison, uint32& OutDisplay)
+		{
+			std::lock_guard<std::mutex> Lock(Mutex);
+			if (const auto Exact = ByExactText.find(Text); Exact != ByExactText.end())
+			{
+				OutDisplay = Exact->second;
+				OutComparison = ComparisonOf[Exact->second];
+				return true;
+			}
+			const std::wstring Folded = Fold(Text);
+			const auto Existing = ByFoldedText.find(Folded);
+			if (bFindOnly)
+			{
+				if (Existing == ByFoldedText.end())
+				{
+					return false;
+				}
+				OutComparison = OutDisplay = Existing->second;
+				return true;
+			}
+			const uint32 NewIndex = static_cast<uint32>(Entries.size());
+			Entries.push_back(Text);
+			const uint32 Comparison = Existing != ByFoldedText.end() ? Existing->second : NewIndex;
+			ComparisonOf.push_back(Comparison);
+			ByExactText.emplace(Text, NewIndex);
+			ByFoldedText.emplace(Folded, Comparison);
+			OutComparison = Comparison;
+			OutDisplay = NewIndex;
+			return true;
+		}
+
+		FString GetText(uint32 Index)
+		{
+			std::lock_guard<std::mutex> Lock(Mutex);
+			checkf(Index < Entries.size(), TEXT("Invalid name index %u"), Index);
+			const std::wstring& Text = Entries[Index];
+			return FString(static_cast<int32>(Text.size()), Text.c_str());
+		}
+
+		bool IsValidIndex(uint32 Index)
+		{
+			std::lock_guard<std::mutex> Lock(Mutex);
+			return Index < Entries.size();
+		}
+
+	private:
+		void Add(const TCHAR* Text)
+		{
+			uint32 Comparison = 0;
+			uint32 Display = 0;
+			Store(Text, false, Comparison, Display);
+		}
+
+		static std::wstring Fold(const std::wstring& Text)
+		{
+			std::wstring Folded = Text;
+			for (TCHAR& Char : Folded)
+			{
+				Char = FChar::ToLower(Char);
+			}
+			return Folded;
+		}
+
+		std::mutex Mutex;
+		std::deque<std::wstring> Entries;
+		std::deque<uint32> ComparisonOf;
+		std::unordered_map<std::wstring, uint32> ByExactText;
+		std::unordered_map<std::wstring, uint32> ByFoldedText;
+	};
+
+	FNamePool& GetNamePool()
+	{
+		// Never destroyed: names are made and printed by static objects during start-up and shut-down.
+		static FNamePool* Pool = new FNamePool();
+		return *Pool;
+	}
+
+	/**
+	 * Splits a trailing "_<digits>" off as the number, as the engine does: the digits must not start with
+	 * '0' (unless there is only one) and must fit, otherwise the text stays whole.
+	 */
+	bool SplitNumber(const TCHAR* Name, int32& InOutLen, uint32& OutNumber)
+	{
+		int32 Digits = 0;
+		while (Digits < InOutLen && FChar::IsDigit(Name[InOutLen - 1 - Digits]))
+		{
+			++Digits;
+		}
+		const int32 FirstDigit = InOutLen - Digits;
+		if (Digits == 0 || FirstDigit < 2 || Name[FirstDigit - 1] != TEXT('_') || Digits > 10)
+		{
+			return false;
+		}
+		if (Digits > 1 && Name[FirstDigit] == TEXT('0'))
+		{
+			return false;
+		}
+		int64 Value = 0;
+		for (int32 Index = FirstDigit; Index < InOutLen; ++Index)
+		{
+			Value = Value * 10 + (Name[Index] - TEXT('0'));
+		}
+		if (Value >= MAX_int32)
+		{
+			return false;
+		}
+		OutNumber = static_cast<uint32>(NAME_EXTERNAL_TO_INTERNAL(Value));
+		InOutLen = FirstDigit - 1;
+		return true;
+	}
+}
+
+FName::FName(EName Name, int32 InNumber)
+	: ComparisonIndex(FNameEntryId::FromUnstableInt(static_cast<uint32>(Name)))
+#if WITH_CASE_PRESERVING_NAME
+	  ,
+	  DisplayIndex(FNameEntryId::FromUnstableInt(static_cast<uint32>(Name)))
+#endif
+	  ,
+	  Number(static_cast<uint32>(InNumber))
+{
+}
+
+FName::FName(const TCHAR* Name, EFindName FindType)
+{
+	Init(Name, Name ? FCString::Strlen(Name) : 0, FindType, true, NAME_NO_NUMBER_INTERNAL);
+}
+
+FName::FName(const ANSICHAR* Name, EFindName FindType)
+{
+	const FString Wide(Name);
+	Init(*Wide, Wide.Len(), FindType, true, NAME_NO_NUMBER_INTERNAL);
+}
+
+FName::FName(int32 Len, const TCHAR* Name, EFindName FindType)
+{
+	Init(Name, Len, FindType, true, NAME_NO_NUMBER_INTERNAL);
+}
+
+FName::FName(const FString& Name, EFindName FindType)
+{
+	Init(*Name, Name.Len(), FindType, true, NAME_NO_NUMBER_INTERNAL);
+}
+
+FName::FName(const TCHAR* Name, int32 InNumber)
+{
+	Init(Name, Name ? FCString::Strlen(Name) : 0, FNAME_Add, false, static_cast<uint32>(InNumber));
+}
+
+FName::FName(FName Other, int32 InNumber)
+	: ComparisonIndex(Other.ComparisonIndex)
+#if WITH_CASE_PRESERVING_NAME
+	  ,
+	  DisplayIndex(Other.DisplayIndex)
+#endif
+	  ,
+	  Number(static_cast<uint32>(InNumber))
+{
+}
+
+void FName::Init(const TCHAR* Name, int32 Len, EFindName FindType, bool bSplitNumber, uint32 InNumber)
+{
+	if (!Name || Len <= 0)
+	{
+		*this = FName();
+		return;
+	}
+	uint32 ParsedNumber = InNumber;
+	if (bSplitNumber)
+	{
+		SplitNumber(Name, Len, ParsedNumber);
+	}
+	uint32 Comparison = 0;
+	uint32 Display = 0;
+	if (!GetNamePool().Store(std::wstring(Name, static_cast<SIZE_T>(Len)), FindType == FNAME_Find, Comparison, Display))
+	{
+		*this = FName();
+		return;
+	}
+	ComparisonIndex = FNameEntryId::FromUnstableInt(Comparison);
+#if WITH_CASE_PRESERVING_NAME
+	DisplayIndex = FNameEntryId::FromUnstableInt(Display);
+#endif
+	Number = ParsedNumber;
+}
+
+bool FName::IsValid() const
+{
+	return GetNamePool().IsValidIndex(GetDisplayIndex().ToUnstableInt());
+}
+
+FString FName::GetPlainNameString() const
+{
+	return GetNamePool().GetText(GetDisplayIndex().ToUnstableInt());
+}
+
+FString FName::ToString() const
+{
+	FString Out;
+	AppendString(Out);
+	return Out;
+}
+
+void FName::ToString(FString& Out) const
+{
+	Out.Reset();
+	AppendString(Out);
+}
+
+void FName::AppendString(FString& Out) const
+{
+	Out += GetPlainNameString();
+	if (Number != NAME_NO_NUMBER_INTERNAL)
+	{
+		Out.AppendChar(TEXT('_'));
+		Out += FString::Printf(TEXT("%d"), NAME_INTERNAL_TO_EXTERNAL(static_cast<int32>(Number)));
+	}
+}
+
+int32 FName::Compare(const FName& Other) const
+{
+	if (ComparisonIndex != Other.ComparisonIndex)
+	{
+		const FString Text = GetNamePool().GetText(ComparisonIndex.ToUnstableInt());
+		const FString OtherText = GetNamePool().GetText(Other.ComparisonIndex.ToUnstableInt());
+		const int32 TextDiff = FCString::Stricmp(*Text, *OtherText);
+		if (TextDiff != 0)
+		{
+			return TextDiff;
+		}
+	}
+	return static_cast<int32>(Number) - static_cast<int32>(Other.Number);
+}

@@ -1,0 +1,193 @@
+#include "UObject/Package.h"
+#include "UObject/SavePackage.h"
+#include "UObject/UnrealType.h"
+#include "Misc/PackageName.h"
+#include "HAL/FileManager.h"
+#include "HAL/PlatformFileManager.h"
+#include "Misc/FileHelper.h"
+#include "Misc/OutputDeviceError.h"
+#include "ObjectConstruction.h"
+#include "PackageLoader.h"
+#include "PropertySerialization.h"
+
+DEFINE_LOG_CATEGORY_STATIC(LogSavePackage, Log, All);
+
+using nlohmann::json;
+
+UPackage::FOnPackageSavedWithContext UPackage::PackageSavedWithContextEvent;
+
+FSavePackageArgs::FSavePackageArgs()
+	: Error(GError)
+{
+}
+
+void UPackage::FullyLoad()
+{
+	if (GetLoadedPathString().IsEmpty() && FPackageName::DoesPackageExist(GetName()))
+	{
+		LoadPackage(nullptr, *GetName(), LOAD_None);
+	}
+}
+
+UObject* UPackage::FindAssetInPackage() const
+{
+	for (UObject* Object : UE::CoreUObject::Private::GetObjectsInPackage(this))
+	{
+		if (Object->GetOuter() == this && Object->IsAsset())
+		{
+			return Object;
+		}
+	}
+	return nullptr;
+}
+
+namespace UE::StandIn
+{
+	json DescribeContentProperty(const FProperty* Property)
+	{
+		json Description = {{"Name", ToJsonString(Property->GetName())}, {"Flags", Property->PropertyFlags}};
+		if (const FClassProperty* ClassProperty = CastField<FClassProperty>(Property))
+		{
+			Description["Type"] = "Class";
+			Description["PropertyClass"] = ToJsonString(ClassProperty->MetaClass->GetPathName());
+		}
+		else if (const FSoftObjectProperty* Soft = CastField<FSoftObjectProperty>(Property))
+		{
+			Description["Type"] = "SoftObject";
+			Description["PropertyClass"] = ToJsonString(Soft->PropertyClass->GetPathName());
+		}
+		else if (const FObjectProperty* Object = CastField<FObjectProperty>(Property))
+		{
+			Description["Type"] = "Object";
+			Description["PropertyClass"] = ToJsonString(Object->PropertyClass->GetPathName());
+		}
+		else if (CastField<FBoolProperty>(Property))
+		{
+			Description["Type"] = "Bool";
+		}
+		else if (CastField<FIntProperty>(Property))
+		{
+			Description["Type"] = "Int";
+		}
+		else if (CastField<FFloatProperty>(Property))
+		{
+			Description["Type"] = "Float";
+		}
+		else if (CastField<FStrProperty>(Property))
+		{
+			Description["Type"] = "String";
+		}
+		else if (CastField<FNameProperty>(Property))
+		{
+			Description["Type"] = "Name";
+		}
+		return Description;
+	}
+
+	namespace
+	{
+		constexpr EObjectFlags SavedObjectFlags = RF_Public | RF_Standalone | RF_Transactional | RF_ClassDefaultObject | RF_ArchetypeObject;
+
+		json DescribeObject(UObject* Object, const TMap<UObject*, int32>& Indices, FSaveContext& Context)
+		{
+			json Entry;
+			Entry["Name"] = ToJsonString(Object->GetName());
+			Entry["Class"] = ToJsonString(Object->GetClass()->GetPathName());
+			Entry["Outer"] = Object->GetOuter() == Context.Package ? -1 : Indices.FindRef(Object->GetOuter());
+			Entry["Flags"] = (uint32)(Object->GetFlags() & SavedObjectFlags);
+			if (Object->GetClass()->GetPackage() != Context.Package)
+			{
+				Context.Imports.insert(ToJsonString(Object->GetClass()->GetPackage()->GetName()));
+			}
+			if (UStruct* Struct = Cast<UStruct>(Object))
+			{
+				json Description;
+				Description["SuperStruct"] = Struct->GetSuperStruct() ? json(ToJsonString(Struct->GetSuperStruct()->GetPathName())) : json(nullptr);
+				if (Struct->GetSuperStruct() && Struct->GetSuperStruct()->GetPackage() != Context.Package)
+				{
+					Context.Imports.insert(ToJsonString(Struct->GetSuperStruct()->GetPackage()->GetName()));
+				}
+				Description["Properties"] = json::array();
+				for (FField* Field = Struct->ChildProperties; Field; Field = Field->Next)
+				{
+					Description["Properties"].push_back(DescribeContentProperty(static_cast<FProperty*>(Field)));
+				}
+				Entry["Struct"] = std::move(Description);
+			}
+			WriteProperties(Object->GetClass(), Object, Entry["Properties"], Context);
+			return Entry;
+		}
+	}
+}
+
+bool UPackage::SavePackage(UPackage* InOuter, UObject* InAsset, const TCHAR* Filename, const FSavePackageArgs& SaveArgs)
+{
+	return Save(InOuter, InAsset, Filename, SaveArgs).IsSuccessful();
+}
+
+FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, const TCHAR* Filename, const FSavePackageArgs& SaveArgs)
+{
+	using namespace UE::StandIn;
+	if (!InOuter || !Filename)
+	{
+		UE_LOG(LogSavePackage, Error, TEXT("Save: no package or no file name given"));
+		return ESavePackageResult::Error;
+	}
+	if (InOuter->HasAnyFlags(RF_Transient))
+	{
+		UE_LOG(LogSavePackage, Error, TEXT("Save: the package %s is transient and cannot be saved"), *InOuter->GetName());
+		return ESavePackageResult::Error;
+	}
+
+	TArray<UObject*> Objects;
+	for (UObject* Object : UE::CoreUObject::Private::GetObjectsInPackage(InOuter))
+	{
+		if (!Object->HasAnyFlags(RF_Transient) && IsValid(Object))
+		{
+			Objects.Add(Object);
+		}
+	}
+	TMap<UObject*, int32> Indices;
+	for (int32 Index = 0; Index < Objects.Num(); ++Index)
+	{
+		Indices.Add(Objects[Index], Index);
+	}
+
+	FSaveContext Context;
+	Context.Package = InOuter;
+	json Document;
+	Document["Format"] = PackageFormatTag;
+	Document["Version"] = PackageFormatVersion;
+	Document["PackageName"] = ToJsonString(InOuter->GetName());
+	Document["Objects"] = json::array();
+	for (UObject* Object : Objects)
+	{
+		if (Object->GetOuter() != InOuter && !Indices.Contains(Object->GetOuter()))
+		{
+			continue;
+		}
+		Document["Objects"].push_back(DescribeObject(Object, Indices, Context));
+	}
+	Context.Imports.erase(ToJsonString(InOuter->GetName()));
+	Document["Imports"] = Context.Imports;
+	Document["SoftReferences"] = Context.SoftReferences;
+
+	const FString Text = FromJsonString(Document.dump(1, '\t'));
+	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
+	if (PlatformFile.FileExists(Filename) && PlatformFile.IsReadOnly(Filename))
+	{
+		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file is read-only"), Filename);
+		return ESavePackageResult::Error;
+	}
+	const FString TempFilename = FString(Filename) + TEXT(".tmp");
+	if (!FFileHelper::SaveStringToFile(Text, *TempFilename, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM) || !IFileManager::Get().Move(Filename, *TempFilename, true, true))
+	{
+		IFileManager::Get().Delete(*TempFilename);
+		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file cannot be written"), Filename);
+		return ESavePackageResult::Error;
+	}
+	InOuter->SetDirtyFlag(false);
+	InOuter->SetLoadedPath(Filename);
+	PackageSavedWithContextEvent.Broadcast(FString(Filename), InOuter, FObjectPostSaveContext(Filename));
+	return FSavePackageResultStruct(ESavePackageResult::Success, IFileManager::Get().FileSize(Filename));
+}

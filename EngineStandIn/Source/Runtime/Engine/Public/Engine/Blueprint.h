@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Engine/BlueprintCore.h"
+#include "Blueprint.generated.h"
+
+UCLASS()
+class ENGINE_API UBlueprint : public UBlueprintCore
+{
+	GENERATED_BODY()
+
+public:
+#if WITH_EDITORONLY_DATA
+	UPROPERTY()
+	TSubclassOf<UObject> ParentClass;
+#endif
+};

@@ -1,0 +1,48 @@
+#include "QuillonSDKBase.h"
+
+#include "Modules/ModuleManager.h"
+#include "UObject/Package.h"
+#include "UObject/UObjectGlobals.h"
+#include "Z4SDKManager.h"
+
+DEFINE_LOG_CATEGORY(Z4LogSDK);
+
+TStrongObjectPtr<UZ4SDKManager> FQuillonSDKBaseModule::SDKManager;
+
+void FQuillonSDKBaseModule::StartupModule()
+{
+	UClass* ManagerClass = StaticLoadClass(UZ4SDKManager::StaticClass(), nullptr, TEXT("/QuillonSDKBase/BP_SDKManager.BP_SDKManager_C"));
+	if (!ManagerClass)
+	{
+		return;
+	}
+
+	UZ4SDKManager* Manager = NewObject<UZ4SDKManager>(GetTransientPackage(), ManagerClass);
+	// A manager left by an earlier start-up is released for good: out of the root set as well.
+	if (SDKManager.IsValid() && SDKManager->IsValidLowLevelFast(true))
+	{
+		SDKManager->RemoveFromRoot();
+	}
+	SDKManager.Reset(Manager);
+	Manager->AddToRoot();
+}
+
+void FQuillonSDKBaseModule::ShutdownModule()
+{
+	if (!SDKManager.IsValid())
+	{
+		return;
+	}
+	if (SDKManager->IsValidLowLevelFast(true))
+	{
+		SDKManager->RemoveFromRoot();
+	}
+	SDKManager.Reset();
+}
+
+UZ4SDKManager* FQuillonSDKBaseModule::GetSDKMananger()
+{
+	return SDKManager.Get();
+}
+
+IMPLEMENT_MODULE(FQuillonSDKBaseModule, QuillonSDKBase)

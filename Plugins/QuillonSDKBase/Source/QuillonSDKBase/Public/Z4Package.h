@@ -1,0 +1,130 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "UObject/Object.h"
+#include "UObject/ObjectPtr.h"
+#include "Z4SDKTypes.h"
+#include "Z4Package.generated.h"
+
+class UTexture2D;
+
+/** Holds data on an individual asset stored in a .pak / Z4Package */
+USTRUCT(BlueprintType)
+struct QUILLONSDKBASE_API FZ4Asset
+{
+	GENERATED_BODY()
+
+	UPROPERTY()
+	FName AssetName;
+
+	UPROPERTY()
+	FString ObjectPath;
+
+	UPROPERTY()
+	UClass* Class = nullptr;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Asset")
+	FName Name;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Asset")
+	TObjectPtr<UTexture2D> Thumbnail;
+
+	/**
+	 * If true, asset will not be available to access by players manually in the client build
+	 * (but the file will still be contained in the package, and copies of it can exist in levels)
+	 */
+	UPROPERTY(EditDefaultsOnly, Category = "Asset")
+	bool bExclude = false;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Asset")
+	TArray<FName> Tags;
+};
+
+/** Struct to hold all actual package data (so it can be saved) */
+USTRUCT(BlueprintType)
+struct QUILLONSDKBASE_API FZ4PackageData
+{
+	GENERATED_BODY()
+
+	FZ4PackageData();
+
+	/** The entry at Index, or null when there is none. Valid until Assets next changes. */
+	const FZ4Asset* GetAsset(int32 Index) const;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Private Metadata")
+	FString PackId;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Public Metadata")
+	FName Name;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Public Metadata")
+	float Version = 0.1f;
+
+	UPROPERTY(EditDefaultsOnly, Category = "Public Metadata")
+	TObjectPtr<UTexture2D> Thumbnail;
+
+	/**
+	 * If false, this Z4Package was auto-generated in the client because the .pak file
+	 * it relates to was not created with the SDK.
+	 */
+	UPROPERTY(BlueprintReadOnly, Category = "Public Metadata")
+	bool bIsPakedInSDK = true;
+
+	/**
+	 * "Main Assets" added deliberately to the pack by the creator
+	 * May not include all assets actually in the pack file due to asset references
+	 */
+	UPROPERTY(EditDefaultsOnly, EditFixedSize, Category = "Asset Data", meta = (TitleProperty = "Name"))
+	TArray<FZ4Asset> Assets;
+
+	UPROPERTY()
+	TMap<FName, int32> AssetsIndexMap;
+
+	UPROPERTY(EditDefaultsOnly, EditFixedSize, Category = "Asset Data")
+	TMap<FName, FZ4SkeletalMesh> Skeletons;
+
+	UPROPERTY(EditDefaultsOnly, EditFixedSize, Category = "Asset Data")
+	TMap<FName, FZ4AnimationInstance> Animations;
+};
+
+USTRUCT()
+struct QUILLONSDKBASE_API FZ4ReferenceList
+{
+	GENERATED_BODY()
+
+	// Runtime only: a loaded package knows which packages it depends on, not which main assets reach them.
+	TSet<FName> References;
+};
+
+/** Package bundles of assets for use in Quillon VTT */
+UCLASS(Blueprintable, BlueprintType)
+class QUILLONSDKBASE_API UZ4Package : public UObject
+{
+	GENERATED_BODY()
+
+public:
+	UZ4Package();
+
+	static EZ4AssetType GetAssetType(const UClass* Class);
+	static bool IsPackageClass(const UClass* Class);
+	static bool IsSpawnableType(const UClass* Class);
+	static bool IsCustomAsset(FString PackageName);
+	static FName RemoveClassPrefix(FName AssetName, const UClass* Class);
+
+	UPROPERTY(EditDefaultsOnly, Category = "Package")
+	FZ4PackageData Data;
+
+#if WITH_EDITORONLY_DATA
+	/** Assets we depend on that are not user-selected "main" assets */
+	UPROPERTY()
+	TMap<FName, FZ4ReferenceList> Dependencies;
+
+	/** Asset dependencies that are outside the package's folder */
+	UPROPERTY()
+	TMap<FName, int32> ExternalDependencies;
+#endif
+
+	FString PackageFolder;
+
+	FSimpleMulticastDelegate OnPackageChanged;
+};

@@ -1,0 +1,16 @@
+using UnrealBuildTool;
+
+public class QuillonSDKBase : ModuleRules
+{
+	public QuillonSDKBase(ReadOnlyTargetRules Target) : base(Target)
+	{
+		PCHUsage = PCHUsageMode.UseExplicitOrSharedPCHs;
+
+		PublicDependencyModuleNames.AddRange(new string[]
+		{
+			"Core",
+			"CoreUObject",
+			"Engine",
+		});
+	}
+}

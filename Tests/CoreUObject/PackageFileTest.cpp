@@ -1,0 +1,93 @@
+#include "Engine/StaticMesh.h"
+#include "Materials/Material.h"
+#include "StandIn/LogCapture.h"
+#include "StandIn/TestProject.h"
+#include "UObject/Package.h"
+#include "UObject/UObjectGlobals.h"
+#include "UObject/WeakObjectPtr.h"
+#include "UObject/StrongObjectPtr.h"
+#include <gtest/gtest.h>
+
+using namespace UE::StandIn;
+
+namespace
+{
+	class FPackageFileTest : public ::testing::Test
+	{
+	protected:
+		FTestProject Project;
+		FStandInEngine Engine{Project, false};
+	};
+
+	const TCHAR* ValidMesh = TEXT(R"({"Format": "UnrealStandInPackage", "Version": 1, "Objects": [
+		{"Name": "SM_Bad", "Class": "/Script/Engine.StaticMesh", "Outer": -1, "Flags": 3, "Properties": {}},
+		{"Name": "Inner", "Class": "/Script/Engine.Material", "Outer": 0, "Flags": 0, "Properties": {}}]})");
+}
+
+TEST_F(FPackageFileTest, DamagedFilesAreRefusedWholeWithAnErrorNamingTheFile)
+{
+	const FString Valid(ValidMesh);
+	const struct
+	{
+		const TCHAR* Case;
+		FString Text;
+		const TCHAR* Reason;
+	} Cases[] = {
+		{TEXT("truncated"), Valid.Left(Valid.Len() / 2), TEXT("not a valid package")},
+		{TEXT("not JSON"), TEXT("PK\x03\x04 binary"), TEXT("not a valid package")},
+		{TEXT("other format version"), Valid.Replace(TEXT("\"Version\": 1"), TEXT("\"Version\": 7")), TEXT("format version")},
+		{TEXT("unknown class"), Valid.Replace(TEXT("/Script/Engine.Material"), TEXT("/Script/Engine.NoSuchClass")), TEXT("NoSuchClass")},
+		{TEXT("bad property value"), Valid.Replace(TEXT("\"Flags\": 0, \"Properties\": {}"), TEXT("\"Flags\": 0, \"Properties\": {\"ReferencedTextures\": 5}")), TEXT("ReferencedTextures")},
+		{TEXT("outer after object"), Valid.Replace(TEXT("\"Outer\": 0"), TEXT("\"Outer\": 4")), TEXT("outer")},
+	};
+	for (const auto& Case : Cases)
+	{
+		Project.WriteFile(TEXT("Content/Bad/SM_Bad.uasset"), Case.Text);
+		FLogCapture Log;
+		EXPECT_EQ(LoadObject<UStaticMesh>(nullptr, TEXT("/Game/Bad/SM_Bad.SM_Bad")), nullptr) << *FString(Case.Case);
+		EXPECT_TRUE(Log.Contains(FName(TEXT("LogLinker")), ELogVerbosity::Error, TEXT("SM_Bad.uasset"))) << *FString(Case.Case);
+		EXPECT_TRUE(Log.Contains(FName(TEXT("LogLinker")), ELogVerbosity::Error, Case.Reason)) << *FString(Case.Case);
+		EXPECT_EQ(FindPackage(nullptr, TEXT("/Game/Bad/SM_Bad")), nullptr) << *FString(Case.Case) << ": nothing may stay half-loaded";
+		EXPECT_EQ(FindObject<UMaterial>(nullptr, TEXT("/Game/Bad/SM_Bad.SM_Bad:Inner")), nullptr) << *FString(Case.Case);
+	}
+
+	Project.WriteFile(TEXT("Content/Bad/SM_Bad.uasset"), Valid);
+	UStaticMesh* Mesh = LoadObject<UStaticMesh>(nullptr, TEXT("/Game/Bad/SM_Bad.SM_Bad"));
+	ASSERT_NE(Mesh, nullptr);
+	EXPECT_NE(FindObject<UMaterial>(nullptr, TEXT("/Game/Bad/SM_Bad.SM_Bad:Inner")), nullptr);
+}
+
+TEST_F(FPackageFileTest, GarbageCollectionKeepsWhatIsReachableAndClearsWeakPointersToTheRest)
+{
+	UPackage* Package = CreatePackage(TEXT("/Game/GC/SM_Held"));
+	UStaticMesh* Held = NewObject<UStaticMesh>(Package, TEXT("SM_Held"), RF_Public | RF_Standalone);
+	UMaterial* Referenced = NewObject<UMaterial>(GetTransientPackage(), TEXT("M_Referenced"));
+	FStaticMaterial Slot;
+	Slot.MaterialInterface = Referenced;
+	Held->SetStaticMaterials({Slot});
+	UMaterial* Loose = NewObject<UMaterial>(GetTransientPackage(), TEXT("M_Loose"));
+	UMaterial* Rooted = NewObject<UMaterial>(GetTransientPackage(), TEXT("M_Rooted"));
+	Rooted->AddToRoot();
+	UMaterial* Strong = NewObject<UMaterial>(GetTransientPackage(), TEXT("M_Strong"));
+	TStrongObjectPtr<UMaterial> StrongRef(Strong);
+
+	TWeakObjectPtr<UMaterial> WeakReferenced = Referenced;
+	TWeakObjectPtr<UMaterial> WeakLoose = Loose;
+	TWeakObjectPtr<UMaterial> WeakRooted = Rooted;
+	TWeakObjectPtr<UMaterial> WeakStrong = Strong;
+	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+	EXPECT_TRUE(WeakReferenced.IsValid());
+	EXPECT_FALSE(WeakLoose.IsValid());
+	EXPECT_FALSE(Loose->IsValidLowLevel());
+	EXPECT_TRUE(WeakRooted.IsValid());
+	EXPECT_TRUE(WeakStrong.IsValid());
+
+	// A reference to an object marked as garbage is cleared and the object goes.
+	Referenced->MarkAsGarbage();
+	StrongRef.Reset();
+	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+	EXPECT_FALSE(WeakReferenced.IsValid());
+	EXPECT_EQ(Held->GetStaticMaterials()[0].MaterialInterface, nullptr);
+	EXPECT_FALSE(WeakStrong.IsValid());
+	Rooted->RemoveFromRoot();
+}
