@@ -78,7 +78,6 @@ TEST_F(FPackageFileTest, GarbageCollectionKeepsWhatIsReachableAndClearsWeakPoint
 	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 	EXPECT_TRUE(WeakReferenced.IsValid());
 	EXPECT_FALSE(WeakLoose.IsValid());
-	EXPECT_FALSE(Loose->IsValidLowLevel());
 	EXPECT_TRUE(WeakRooted.IsValid());
 	EXPECT_TRUE(WeakStrong.IsValid());
 

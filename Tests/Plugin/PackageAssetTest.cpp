@@ -65,11 +65,12 @@ TEST_F(FPackageAssetTest, SavedPackageKeepsItsDataButNotRuntimeMembers)
 	Package->Dependencies.Add(FName(TEXT("/Game/MyPack/M_Stone"))).References.Add(Rock.AssetName);
 	Package->ExternalDependencies.Add(FName(TEXT("/Game/Shared/T_Wood")), 2);
 	const FString PackId = Package->Data.PackId;
+	const FZ4Asset Expected = Rock;
 
 	ASSERT_TRUE(UZ4SDKStatics::SaveAsset(Package).IsSuccessful());
 	FString Saved;
 	ASSERT_TRUE(FFileHelper::LoadFileToString(Saved, *(Project.GetContentDir() + TEXT("MyPack/MyPackage.uasset"))));
-	for (const TCHAR* RuntimeOnly : {TEXT("CachedMesh"), TEXT("CachedClass"), TEXT("PackageFolder"), TEXT("References")})
+	for (const TCHAR* RuntimeOnly : {TEXT("\"CachedMesh\""), TEXT("\"CachedClass\""), TEXT("\"PackageFolder\""), TEXT("\"References\"")})
 	{
 		EXPECT_FALSE(Saved.Contains(RuntimeOnly)) << *FString(RuntimeOnly);
 	}
@@ -86,13 +87,13 @@ TEST_F(FPackageAssetTest, SavedPackageKeepsItsDataButNotRuntimeMembers)
 	EXPECT_FALSE(Loaded->Data.bIsPakedInSDK);
 	ASSERT_EQ(Loaded->Data.Assets.Num(), 1);
 	const FZ4Asset& LoadedRock = Loaded->Data.Assets[0];
-	EXPECT_EQ(LoadedRock.AssetName, Rock.AssetName);
-	EXPECT_EQ(LoadedRock.ObjectPath, Rock.ObjectPath);
+	EXPECT_EQ(LoadedRock.AssetName, Expected.AssetName);
+	EXPECT_EQ(LoadedRock.ObjectPath, Expected.ObjectPath);
 	EXPECT_EQ(LoadedRock.Class, UStaticMesh::StaticClass());
 	EXPECT_EQ(LoadedRock.Name, FName(TEXT("Rock")));
 	EXPECT_TRUE(LoadedRock.bExclude);
 	EXPECT_EQ(LoadedRock.Tags, TArray<FName>({FName(TEXT("Stone"))}));
-	EXPECT_EQ(Loaded->Data.AssetsIndexMap.FindRef(Rock.AssetName), 0);
+	EXPECT_EQ(Loaded->Data.AssetsIndexMap.FindRef(Expected.AssetName), 0);
 	const FZ4SkeletalMesh* LoadedSkeleton = Loaded->Data.Skeletons.Find(FName(TEXT("/Game/MyPack/SK_Hero")));
 	ASSERT_NE(LoadedSkeleton, nullptr);
 	EXPECT_EQ(LoadedSkeleton->Type, EZ4SkeletalMeshType::ThirdPerson);

@@ -1,4 +1,6 @@
 #include "Modules/ModuleManager.h"
+#include "UObject/Package.h"
+#include "UObject/UObjectGlobals.h"
 #include "StandIn/ObjectSystem.h"
 #include "UObjectArray.h"
 
@@ -14,6 +16,22 @@ namespace UE::StandIn
 		FUObjectArray::Get().bConstructingNativeTypes = true;
 		UE::CodeGen::ProcessPendingRegistrations();
 		FUObjectArray::Get().bConstructingNativeTypes = false;
+	}
+
+	void DestroyAllContent()
+	{
+		FUObjectArray& Array = FUObjectArray::Get();
+		UPackage* Transient = GetTransientPackage();
+		for (int32 Index = 0; Index < Array.Num(); ++Index)
+		{
+			FUObjectArray::FItem* Item = Array.GetItem(Index);
+			if (Item && !Item->bNative && Item->Object != Transient)
+			{
+				Item->bRootSet = false;
+				Item->bGarbage = true;
+			}
+		}
+		CollectGarbage(RF_NoFlags);
 	}
 }
 

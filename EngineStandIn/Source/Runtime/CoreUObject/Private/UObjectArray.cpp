@@ -4,8 +4,10 @@
 
 FUObjectArray& FUObjectArray::Get()
 {
-	static FUObjectArray Array;
-	return Array;
+	// Never destroyed: objects live until the process ends, as in the engine, and nothing that runs
+	// at exit may find the array gone.
+	static FUObjectArray* Array = new FUObjectArray();
+	return *Array;
 }
 
 int32 FUObjectArray::Allocate(UObjectBase* Object)

@@ -106,6 +106,7 @@ namespace UE::StandIn
 	FStandInEngine::~FStandInEngine()
 	{
 		UnloadPluginModules();
+		DestroyAllContent();
 		FPackageName::UnRegisterMountPoint(TEXT("/Game/"), FString());
 		FPackageName::UnRegisterMountPoint(TEXT("/QuillonSDKBase/"), FString());
 		FPackageName::UnRegisterMountPoint(TEXT("/Engine/"), FString());
