@@ -66,25 +66,25 @@ namespace UE::StandIn::Private
 
 	FString MakeRelativePath(const FString& FromDirectory, const FString& To)
 	{
-		TArray<FString> FromParts;
-		TArray<FString> ToParts;
-		FromDirectory.ParseIntoArray(FromParts, TEXT("/"), true);
-		To.ParseIntoArray(ToParts, TEXT("/"), true);
+		TArray<FString> FromSegments;
+		TArray<FString> ToSegments;
+		FromDirectory.ParseIntoArray(FromSegments, TEXT("/"), true);
+		To.ParseIntoArray(ToSegments, TEXT("/"), true);
 		int32 Common = 0;
-		while (Common < FromParts.Num() && Common < ToParts.Num() - (To.EndsWith(TEXT("/")) ? 0 : 1) &&
-			   FromParts[Common].Equals(ToParts[Common]))
+		while (Common < FromSegments.Num() && Common < ToSegments.Num() - (To.EndsWith(TEXT("/")) ? 0 : 1) &&
+			   FromSegments[Common].Equals(ToSegments[Common]))
 		{
 			++Common;
 		}
 		FString Result;
-		for (int32 Index = Common; Index < FromParts.Num(); ++Index)
+		for (int32 Index = Common; Index < FromSegments.Num(); ++Index)
 		{
 			Result += TEXT("../");
 		}
-		for (int32 Index = Common; Index < ToParts.Num(); ++Index)
+		for (int32 Index = Common; Index < ToSegments.Num(); ++Index)
 		{
-			Result += ToParts[Index];
-			if (Index + 1 < ToParts.Num() || To.EndsWith(TEXT("/")))
+			Result += ToSegments[Index];
+			if (Index + 1 < ToSegments.Num() || To.EndsWith(TEXT("/")))
 			{
 				Result += TEXT("/");
 			}

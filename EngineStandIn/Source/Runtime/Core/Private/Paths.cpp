@@ -296,17 +296,17 @@ bool FPaths::CollapseRelativeDirectories(FString& InPath)
 	const bool bRooted = Path.StartsWith(TEXT("/"));
 	const bool bTrailingSlash = Path.EndsWith(TEXT("/"));
 
-	TArray<FString> Parts;
-	Path.ParseIntoArray(Parts, TEXT("/"), false);
+	TArray<FString> Segments;
+	Path.ParseIntoArray(Segments, TEXT("/"), false);
 	TArray<FString> Kept;
-	for (int32 Index = 0; Index < Parts.Num(); ++Index)
+	for (int32 Index = 0; Index < Segments.Num(); ++Index)
 	{
-		const FString& Part = Parts[Index];
-		if (Part == TEXT(".") || (Part.IsEmpty() && Index > 0 && Index < Parts.Num() - 1))
+		const FString& Segment = Segments[Index];
+		if (Segment == TEXT(".") || (Segment.IsEmpty() && Index > 0 && Index < Segments.Num() - 1))
 		{
 			continue;
 		}
-		if (Part == TEXT(".."))
+		if (Segment == TEXT(".."))
 		{
 			if (Kept.Num() == 0 || Kept.Last().IsEmpty() || Kept.Last() == TEXT(".."))
 			{
@@ -315,11 +315,11 @@ bool FPaths::CollapseRelativeDirectories(FString& InPath)
 			Kept.Pop();
 			continue;
 		}
-		if (Part.IsEmpty() && Index > 0)
+		if (Segment.IsEmpty() && Index > 0)
 		{
 			continue;
 		}
-		Kept.Add(Part);
+		Kept.Add(Segment);
 	}
 
 	FString Result = FString::Join(Kept, TEXT("/"));
@@ -409,18 +409,18 @@ bool FPaths::IsUnderDirectory(const FString& InPath, const FString& InDirectory)
 	return Path.Len() == Directory.Len() || Directory.EndsWith(TEXT("/")) || Path[Directory.Len()] == TEXT('/');
 }
 
-FString FPaths::CombineInternal(const TCHAR** Parts, int32 NumParts)
+FString FPaths::CombineInternal(const TCHAR** Segments, int32 NumSegments)
 {
 	FString Result;
-	for (int32 Index = 0; Index < NumParts; ++Index)
+	for (int32 Index = 0; Index < NumSegments; ++Index)
 	{
 		if (Index == 0)
 		{
-			Result = Parts[0];
+			Result = Segments[0];
 		}
-		else if (Parts[Index] && *Parts[Index])
+		else if (Segments[Index] && *Segments[Index])
 		{
-			Result /= Parts[Index];
+			Result /= Segments[Index];
 		}
 	}
 	return Result;

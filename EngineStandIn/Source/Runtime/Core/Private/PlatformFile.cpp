@@ -272,11 +272,11 @@ bool IPlatformFile::CreateDirectoryTree(const TCHAR* Directory)
 		return true;
 	}
 	FString Built = Path.StartsWith(TEXT("/")) ? FString(TEXT("/")) : FString();
-	TArray<FString> Parts;
-	Path.ParseIntoArray(Parts, TEXT("/"), true);
-	for (const FString& Part : Parts)
+	TArray<FString> Segments;
+	Path.ParseIntoArray(Segments, TEXT("/"), true);
+	for (const FString& Segment : Segments)
 	{
-		Built += Part;
+		Built += Segment;
 		if (!DirectoryExists(*Built) && !CreateDirectory(*Built))
 		{
 			return false;

@@ -11,7 +11,7 @@ namespace UE::Core::Private
 {
 	namespace
 	{
-		struct FSpec
+		struct FPlaceholder
 		{
 			bool bLeftAlign = false;
 			bool bZeroPad = false;
@@ -30,19 +30,19 @@ namespace UE::Core::Private
 			}
 		}
 
-		/** Formats one number with the C library, which is only ever given a number and a spec it knows. */
+		/** Formats one number with the C library, which is only ever given a number and a format it knows. */
 		template <typename ValueType>
-		void AppendFormattedNumber(std::wstring& Out, const FSpec& Spec, const char* LengthAndConversion,
+		void AppendFormattedNumber(std::wstring& Out, const FPlaceholder& Placeholder, const char* LengthAndConversion,
 								   ValueType Value)
 		{
-			std::string Format = "%" + Spec.Flags;
-			if (Spec.Width >= 0)
+			std::string Format = "%" + Placeholder.Flags;
+			if (Placeholder.Width >= 0)
 			{
-				Format += std::to_string(Spec.Width);
+				Format += std::to_string(Placeholder.Width);
 			}
-			if (Spec.Precision >= 0)
+			if (Placeholder.Precision >= 0)
 			{
-				Format += "." + std::to_string(Spec.Precision);
+				Format += "." + std::to_string(Placeholder.Precision);
 			}
 			Format += LengthAndConversion;
 
@@ -58,21 +58,21 @@ namespace UE::Core::Private
 			AppendNarrow(Out, Large.c_str());
 		}
 
-		void AppendPadded(std::wstring& Out, const FSpec& Spec, const TCHAR* Text, SIZE_T TextLen)
+		void AppendPadded(std::wstring& Out, const FPlaceholder& Placeholder, const TCHAR* Text, SIZE_T TextLen)
 		{
-			if (Spec.Precision >= 0 && static_cast<SIZE_T>(Spec.Precision) < TextLen)
+			if (Placeholder.Precision >= 0 && static_cast<SIZE_T>(Placeholder.Precision) < TextLen)
 			{
-				TextLen = static_cast<SIZE_T>(Spec.Precision);
+				TextLen = static_cast<SIZE_T>(Placeholder.Precision);
 			}
-			const SIZE_T Padding = Spec.Width > 0 && static_cast<SIZE_T>(Spec.Width) > TextLen
-									   ? static_cast<SIZE_T>(Spec.Width) - TextLen
+			const SIZE_T Padding = Placeholder.Width > 0 && static_cast<SIZE_T>(Placeholder.Width) > TextLen
+									   ? static_cast<SIZE_T>(Placeholder.Width) - TextLen
 									   : 0;
-			if (!Spec.bLeftAlign)
+			if (!Placeholder.bLeftAlign)
 			{
 				Out.append(Padding, TEXT(' '));
 			}
 			Out.append(Text, TextLen);
-			if (Spec.bLeftAlign)
+			if (Placeholder.bLeftAlign)
 			{
 				Out.append(Padding, TEXT(' '));
 			}
@@ -135,7 +135,7 @@ namespace UE::Core::Private
 				Out.push_back(*Cursor++);
 				continue;
 			}
-			const TCHAR* SpecStart = Cursor++;
+			const TCHAR* PlaceholderStart = Cursor++;
 			if (*Cursor == TEXT('%'))
 			{
 				Out.push_back(TEXT('%'));
@@ -143,16 +143,16 @@ namespace UE::Core::Private
 				continue;
 			}
 
-			FSpec Spec;
+			FPlaceholder Placeholder;
 			for (;; ++Cursor)
 			{
 				const TCHAR Flag = *Cursor;
 				if (Flag == TEXT('-') || Flag == TEXT('+') || Flag == TEXT(' ') || Flag == TEXT('#') ||
 					Flag == TEXT('0'))
 				{
-					Spec.bLeftAlign |= Flag == TEXT('-');
-					Spec.bZeroPad |= Flag == TEXT('0');
-					Spec.Flags.push_back(static_cast<char>(Flag));
+					Placeholder.bLeftAlign |= Flag == TEXT('-');
+					Placeholder.bZeroPad |= Flag == TEXT('0');
+					Placeholder.Flags.push_back(static_cast<char>(Flag));
 					continue;
 				}
 				break;
@@ -161,12 +161,12 @@ namespace UE::Core::Private
 			{
 				const FPrintfArg& WidthArg = TakeArg();
 				checkf(IsInteger(WidthArg), TEXT("'*' width needs an integer argument in \"%s\""), Format);
-				Spec.Width = static_cast<int32>(AsSigned(WidthArg));
-				if (Spec.Width < 0)
+				Placeholder.Width = static_cast<int32>(AsSigned(WidthArg));
+				if (Placeholder.Width < 0)
 				{
-					Spec.bLeftAlign = true;
-					Spec.Flags.push_back('-');
-					Spec.Width = -Spec.Width;
+					Placeholder.bLeftAlign = true;
+					Placeholder.Flags.push_back('-');
+					Placeholder.Width = -Placeholder.Width;
 				}
 				++Cursor;
 			}
@@ -174,25 +174,25 @@ namespace UE::Core::Private
 			{
 				while (FChar::IsDigit(*Cursor))
 				{
-					Spec.Width = (Spec.Width < 0 ? 0 : Spec.Width * 10) + (*Cursor++ - TEXT('0'));
+					Placeholder.Width = (Placeholder.Width < 0 ? 0 : Placeholder.Width * 10) + (*Cursor++ - TEXT('0'));
 				}
 			}
 			if (*Cursor == TEXT('.'))
 			{
 				++Cursor;
-				Spec.Precision = 0;
+				Placeholder.Precision = 0;
 				if (*Cursor == TEXT('*'))
 				{
 					const FPrintfArg& PrecisionArg = TakeArg();
 					checkf(IsInteger(PrecisionArg), TEXT("'*' precision needs an integer argument in \"%s\""), Format);
-					Spec.Precision = static_cast<int32>(AsSigned(PrecisionArg));
+					Placeholder.Precision = static_cast<int32>(AsSigned(PrecisionArg));
 					++Cursor;
 				}
 				else
 				{
 					while (FChar::IsDigit(*Cursor))
 					{
-						Spec.Precision = Spec.Precision * 10 + (*Cursor++ - TEXT('0'));
+						Placeholder.Precision = Placeholder.Precision * 10 + (*Cursor++ - TEXT('0'));
 					}
 				}
 			}
@@ -201,7 +201,7 @@ namespace UE::Core::Private
 			{
 				if (*Cursor == TEXT('h'))
 				{
-					Spec.bShortModifier = true;
+					Placeholder.bShortModifier = true;
 					++Cursor;
 				}
 				else if (*Cursor == TEXT('l') || *Cursor == TEXT('L') || *Cursor == TEXT('z') || *Cursor == TEXT('j') ||
@@ -223,22 +223,23 @@ namespace UE::Core::Private
 				}
 			}
 
-			Spec.Conversion = *Cursor;
-			if (!Spec.Conversion)
+			Placeholder.Conversion = *Cursor;
+			if (!Placeholder.Conversion)
 			{
-				Out.append(SpecStart, Cursor);
+				Out.append(PlaceholderStart, Cursor);
 				break;
 			}
 			++Cursor;
 
-			switch (Spec.Conversion)
+			switch (Placeholder.Conversion)
 			{
 				case TEXT('d'):
 				case TEXT('i'):
 				{
 					const FPrintfArg& Arg = TakeArg();
-					checkf(IsInteger(Arg), TEXT("%%%c needs an integer argument in \"%s\""), Spec.Conversion, Format);
-					AppendFormattedNumber(Out, Spec, "lld", static_cast<long long>(AsSigned(Arg)));
+					checkf(IsInteger(Arg), TEXT("%%%c needs an integer argument in \"%s\""), Placeholder.Conversion,
+						   Format);
+					AppendFormattedNumber(Out, Placeholder, "lld", static_cast<long long>(AsSigned(Arg)));
 					break;
 				}
 				case TEXT('u'):
@@ -247,9 +248,11 @@ namespace UE::Core::Private
 				case TEXT('o'):
 				{
 					const FPrintfArg& Arg = TakeArg();
-					checkf(IsInteger(Arg), TEXT("%%%c needs an integer argument in \"%s\""), Spec.Conversion, Format);
-					const char Conversion[] = {'l', 'l', static_cast<char>(Spec.Conversion), '\0'};
-					AppendFormattedNumber(Out, Spec, Conversion, static_cast<unsigned long long>(AsUnsigned(Arg)));
+					checkf(IsInteger(Arg), TEXT("%%%c needs an integer argument in \"%s\""), Placeholder.Conversion,
+						   Format);
+					const char Conversion[] = {'l', 'l', static_cast<char>(Placeholder.Conversion), '\0'};
+					AppendFormattedNumber(Out, Placeholder, Conversion,
+										  static_cast<unsigned long long>(AsUnsigned(Arg)));
 					break;
 				}
 				case TEXT('f'):
@@ -263,19 +266,19 @@ namespace UE::Core::Private
 				{
 					const FPrintfArg& Arg = TakeArg();
 					checkf(Arg.Kind == FPrintfArg::EKind::Float, TEXT("%%%c needs a floating point argument in \"%s\""),
-						   Spec.Conversion, Format);
-					const char Conversion[] = {static_cast<char>(Spec.Conversion), '\0'};
-					AppendFormattedNumber(Out, Spec, Conversion, Arg.Float);
+						   Placeholder.Conversion, Format);
+					const char Conversion[] = {static_cast<char>(Placeholder.Conversion), '\0'};
+					AppendFormattedNumber(Out, Placeholder, Conversion, Arg.Float);
 					break;
 				}
 				case TEXT('c'):
 				{
 					const FPrintfArg& Arg = TakeArg();
 					checkf(IsInteger(Arg), TEXT("%%c needs a character argument in \"%s\""), Format);
-					const TCHAR Char = Spec.bShortModifier
+					const TCHAR Char = Placeholder.bShortModifier
 										   ? static_cast<TCHAR>(static_cast<unsigned char>(AsUnsigned(Arg)))
 										   : static_cast<TCHAR>(AsUnsigned(Arg));
-					AppendPadded(Out, Spec, &Char, 1);
+					AppendPadded(Out, Placeholder, &Char, 1);
 					break;
 				}
 				case TEXT('s'):
@@ -283,9 +286,9 @@ namespace UE::Core::Private
 					const FPrintfArg& Arg = TakeArg();
 					if (Arg.Kind == FPrintfArg::EKind::Pointer && Arg.Pointer == nullptr)
 					{
-						AppendPadded(Out, Spec, TEXT("(null)"), 6);
+						AppendPadded(Out, Placeholder, TEXT("(null)"), 6);
 					}
-					else if (Spec.bShortModifier)
+					else if (Placeholder.bShortModifier)
 					{
 						checkf(Arg.Kind == FPrintfArg::EKind::AnsiString,
 							   TEXT("%%hs needs an ANSICHAR string in \"%s\""), Format);
@@ -300,7 +303,7 @@ namespace UE::Core::Private
 						{
 							Wide = TEXT("(null)");
 						}
-						AppendPadded(Out, Spec, Wide.c_str(), Wide.size());
+						AppendPadded(Out, Placeholder, Wide.c_str(), Wide.size());
 					}
 					else
 					{
@@ -309,7 +312,7 @@ namespace UE::Core::Private
 							TEXT("%%s needs a TCHAR string (pass *MyString; use %%hs for ANSICHAR strings) in \"%s\""),
 							Format);
 						const TCHAR* Text = Arg.WideString ? Arg.WideString : TEXT("(null)");
-						AppendPadded(Out, Spec, Text, std::char_traits<TCHAR>::length(Text));
+						AppendPadded(Out, Placeholder, Text, std::char_traits<TCHAR>::length(Text));
 					}
 					break;
 				}
@@ -326,12 +329,12 @@ namespace UE::Core::Private
 								  static_cast<unsigned long long>(reinterpret_cast<UPTRINT>(Pointer)));
 					std::wstring Wide;
 					AppendNarrow(Wide, Buffer);
-					AppendPadded(Out, Spec, Wide.c_str(), Wide.size());
+					AppendPadded(Out, Placeholder, Wide.c_str(), Wide.size());
 					break;
 				}
 				default:
 					// Not a conversion this formatter knows: keep the text as written.
-					Out.append(SpecStart, Cursor);
+					Out.append(PlaceholderStart, Cursor);
 					break;
 			}
 		}

@@ -80,8 +80,8 @@ public:
 	template <typename... PathTypes>
 	static FString Combine(PathTypes&&... InPaths)
 	{
-		const TCHAR* Parts[] = {GetTCharPtr(Forward<PathTypes>(InPaths))...};
-		return CombineInternal(Parts, static_cast<int32>(sizeof...(PathTypes)));
+		const TCHAR* Segments[] = {GetTCharPtr(Forward<PathTypes>(InPaths))...};
+		return CombineInternal(Segments, static_cast<int32>(sizeof...(PathTypes)));
 	}
 
 private:
@@ -89,5 +89,5 @@ private:
 
 	static const TCHAR* GetTCharPtr(const FString& Str) { return *Str; }
 
-	static FString CombineInternal(const TCHAR** Parts, int32 NumParts);
+	static FString CombineInternal(const TCHAR** Segments, int32 NumSegments);
 };
