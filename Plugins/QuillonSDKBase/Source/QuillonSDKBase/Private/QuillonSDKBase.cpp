@@ -11,6 +11,8 @@ TStrongObjectPtr<UZ4SDKManager> FQuillonSDKBaseModule::SDKManager;
 
 void FQuillonSDKBaseModule::StartupModule()
 {
+	// The module loads at PostEngineInit (see the .uplugin): the manager's blueprint is content of this
+	// plug-in, which can only be loaded once the engine is up and the plug-in's content is mounted.
 	UClass* ManagerClass = StaticLoadClass(UZ4SDKManager::StaticClass(), nullptr, TEXT("/QuillonSDKBase/BP_SDKManager.BP_SDKManager_C"));
 	if (!ManagerClass)
 	{
