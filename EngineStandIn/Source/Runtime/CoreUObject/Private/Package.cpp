@@ -12,7 +12,7 @@
 
 DEFINE_LOG_CATEGORY_STATIC(LogSavePackage, Log, All);
 
-using nlohmann::json;
+using json = UE::StandIn::FJson;
 
 UPackage::FOnPackageSavedWithContext UPackage::PackageSavedWithContextEvent;
 

@@ -9,7 +9,7 @@
 #include "PropertySerialization.h"
 #include "UObjectArray.h"
 
-using nlohmann::json;
+using json = UE::StandIn::FJson;
 
 namespace UE::StandIn
 {

@@ -5,8 +5,10 @@
 #include "UObject/SoftObjectPtr.h"
 #include "UObject/WeakObjectPtr.h"
 #include "StandIn/StringConv.h"
+#include <charconv>
+#include <cstdlib>
 
-using nlohmann::json;
+using json = UE::StandIn::FJson;
 
 namespace UE::StandIn
 {
@@ -137,7 +139,17 @@ bool FProperty::ReadItem(void* Container, int32 ArrayIndex, FPropertyReader& Rea
 template<typename T>
 void TProperty_Numeric<T>::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = *(const T*)Value;
+	if constexpr (std::is_same_v<T, float>)
+	{
+		// The shortest text that reads back as the same float, so 0.1f is saved as 0.1.
+		char Text[32];
+		const std::to_chars_result Result = std::to_chars(Text, Text + sizeof(Text), *(const float*)Value);
+		Writer.Out = std::strtod(std::string(Text, Result.ptr).c_str(), nullptr);
+	}
+	else
+	{
+		Writer.Out = *(const T*)Value;
+	}
 }
 
 template<typename T>

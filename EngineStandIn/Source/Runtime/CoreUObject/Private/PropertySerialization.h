@@ -12,6 +12,9 @@ class FProperty;
 
 namespace UE::StandIn
 {
+	// Keys keep the order they were written in, so a saved package reads in declaration order.
+	using FJson = nlohmann::ordered_json;
+
 	std::string ToJsonString(const FString& Text);
 	FString FromJsonString(const std::string& Text);
 
@@ -33,18 +36,18 @@ namespace UE::StandIn
 	class FPropertyWriter
 	{
 	public:
-		FPropertyWriter(nlohmann::json& InOut, FSaveContext& InContext) : Out(InOut), Context(InContext) {}
+		FPropertyWriter(UE::StandIn::FJson& InOut, FSaveContext& InContext) : Out(InOut), Context(InContext) {}
 		void WriteObject(const UObject* Object);
 		void WriteSoftPath(const FString& Path);
 
-		nlohmann::json& Out;
+		UE::StandIn::FJson& Out;
 		FSaveContext& Context;
 	};
 
 	class FPropertyReader
 	{
 	public:
-		FPropertyReader(const nlohmann::json& InValue, FLoadContext& InContext) : In(InValue), Context(InContext) {}
+		FPropertyReader(const UE::StandIn::FJson& InValue, FLoadContext& InContext) : In(InValue), Context(InContext) {}
 		bool Fail(const FString& Why)
 		{
 			if (Context.Error.IsEmpty())
@@ -54,16 +57,16 @@ namespace UE::StandIn
 			return false;
 		}
 
-		const nlohmann::json& In;
+		const UE::StandIn::FJson& In;
 		FLoadContext& Context;
 	};
 
 	// A property that content (a blueprint class) declares: {"Name", "Type": Object|SoftObject|Class|Bool|Int|Float|String|Name, "PropertyClass"?, "Flags"?}.
-	FProperty* CreateContentProperty(UStruct* Owner, const nlohmann::json& Description, FString& OutError);
-	nlohmann::json DescribeContentProperty(const FProperty* Property);
+	FProperty* CreateContentProperty(UStruct* Owner, const UE::StandIn::FJson& Description, FString& OutError);
+	UE::StandIn::FJson DescribeContentProperty(const FProperty* Property);
 
 	// The reflected properties of a struct or object (all but transient ones) as a JSON object.
-	void WriteProperties(const UStruct* Struct, const void* Container, nlohmann::json& Out, FSaveContext& Context);
+	void WriteProperties(const UStruct* Struct, const void* Container, UE::StandIn::FJson& Out, FSaveContext& Context);
 	// Reads what WriteProperties wrote; names the struct no longer has are skipped, as tagged properties are.
-	bool ReadProperties(const UStruct* Struct, void* Container, const nlohmann::json& In, FLoadContext& Context);
+	bool ReadProperties(const UStruct* Struct, void* Container, const UE::StandIn::FJson& In, FLoadContext& Context);
 }
