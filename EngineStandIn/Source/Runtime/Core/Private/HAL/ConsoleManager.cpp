@@ -15,22 +15,38 @@ namespace
 	{
 		switch (static_cast<uint32>(Flags) & ECVF_SetByMask)
 		{
-			case ECVF_SetByConstructor: return TEXT("Constructor");
-			case ECVF_SetByScalability: return TEXT("Scalability");
-			case ECVF_SetByGameSetting: return TEXT("GameSetting");
-			case ECVF_SetByProjectSetting: return TEXT("ProjectSetting");
-			case ECVF_SetBySystemSettingsIni: return TEXT("SystemSettingsIni");
-			case ECVF_SetByPluginLowPriority: return TEXT("PluginLowPriority");
-			case ECVF_SetByDeviceProfile: return TEXT("DeviceProfile");
-			case ECVF_SetByPluginHighPriority: return TEXT("PluginHighPriority");
-			case ECVF_SetByGameOverride: return TEXT("GameOverride");
-			case ECVF_SetByConsoleVariablesIni: return TEXT("ConsoleVariablesIni");
-			case ECVF_SetByHotfix: return TEXT("Hotfix");
-			case ECVF_SetByPreview: return TEXT("Preview");
-			case ECVF_SetByCommandline: return TEXT("Commandline");
-			case ECVF_SetByCode: return TEXT("Code");
-			case ECVF_SetByConsole: return TEXT("Console");
-			default: return TEXT("<UNKNOWN>");
+			case ECVF_SetByConstructor:
+				return TEXT("Constructor");
+			case ECVF_SetByScalability:
+				return TEXT("Scalability");
+			case ECVF_SetByGameSetting:
+				return TEXT("GameSetting");
+			case ECVF_SetByProjectSetting:
+				return TEXT("ProjectSetting");
+			case ECVF_SetBySystemSettingsIni:
+				return TEXT("SystemSettingsIni");
+			case ECVF_SetByPluginLowPriority:
+				return TEXT("PluginLowPriority");
+			case ECVF_SetByDeviceProfile:
+				return TEXT("DeviceProfile");
+			case ECVF_SetByPluginHighPriority:
+				return TEXT("PluginHighPriority");
+			case ECVF_SetByGameOverride:
+				return TEXT("GameOverride");
+			case ECVF_SetByConsoleVariablesIni:
+				return TEXT("ConsoleVariablesIni");
+			case ECVF_SetByHotfix:
+				return TEXT("Hotfix");
+			case ECVF_SetByPreview:
+				return TEXT("Preview");
+			case ECVF_SetByCommandline:
+				return TEXT("Commandline");
+			case ECVF_SetByCode:
+				return TEXT("Code");
+			case ECVF_SetByConsole:
+				return TEXT("Console");
+			default:
+				return TEXT("<UNKNOWN>");
 		}
 	}
 
@@ -63,46 +79,58 @@ namespace
 
 	// How each value type reads and writes its text. Reading is as lenient as the engine's (text that is
 	// not a number reads as 0); TryParse is the strict check the console input applies first.
-	template<typename T>
+	template <typename T>
 	struct TConsoleValueTraits;
 
-	template<>
+	template <>
 	struct TConsoleValueTraits<bool>
 	{
 		static constexpr const TCHAR* Kind = TEXT("a boolean");
 		static void FromString(bool& Value, const TCHAR* Text) { Value = FCString::ToBool(Text); }
-		static bool TryParse(const TCHAR* Text) { bool Ignored; return ParseBool(Text, Ignored); }
+		static bool TryParse(const TCHAR* Text)
+		{
+			bool Ignored;
+			return ParseBool(Text, Ignored);
+		}
 		static FString ToString(bool Value) { return Value ? TEXT("true") : TEXT("false"); }
 		static bool ToBool(bool Value) { return Value; }
 		static int32 ToInt(bool Value) { return Value ? 1 : 0; }
 		static float ToFloat(bool Value) { return Value ? 1.0f : 0.0f; }
 	};
 
-	template<>
+	template <>
 	struct TConsoleValueTraits<int32>
 	{
 		static constexpr const TCHAR* Kind = TEXT("a whole number");
 		static void FromString(int32& Value, const TCHAR* Text) { Value = FCString::Atoi(Text); }
-		static bool TryParse(const TCHAR* Text) { int32 Ignored; return LexTryParseString(Ignored, Text); }
+		static bool TryParse(const TCHAR* Text)
+		{
+			int32 Ignored;
+			return LexTryParseString(Ignored, Text);
+		}
 		static FString ToString(int32 Value) { return FString::Printf(TEXT("%d"), Value); }
 		static bool ToBool(int32 Value) { return Value != 0; }
 		static int32 ToInt(int32 Value) { return Value; }
 		static float ToFloat(int32 Value) { return static_cast<float>(Value); }
 	};
 
-	template<>
+	template <>
 	struct TConsoleValueTraits<float>
 	{
 		static constexpr const TCHAR* Kind = TEXT("a number");
 		static void FromString(float& Value, const TCHAR* Text) { Value = FCString::Atof(Text); }
-		static bool TryParse(const TCHAR* Text) { float Ignored; return LexTryParseString(Ignored, Text); }
+		static bool TryParse(const TCHAR* Text)
+		{
+			float Ignored;
+			return LexTryParseString(Ignored, Text);
+		}
 		static FString ToString(float Value) { return FString::Printf(TEXT("%g"), Value); }
 		static bool ToBool(float Value) { return Value != 0.0f; }
 		static int32 ToInt(float Value) { return static_cast<int32>(Value); }
 		static float ToFloat(float Value) { return Value; }
 	};
 
-	template<>
+	template <>
 	struct TConsoleValueTraits<FString>
 	{
 		static constexpr const TCHAR* Kind = TEXT("a string");
@@ -118,8 +146,7 @@ namespace
 	{
 	protected:
 		FConsoleObjectBase(const TCHAR* InHelp, EConsoleVariableFlags InFlags)
-			: Help(InHelp ? InHelp : TEXT(""))
-			, Flags(InFlags)
+			: Help(InHelp ? InHelp : TEXT("")), Flags(InFlags)
 		{
 		}
 
@@ -128,16 +155,15 @@ namespace
 	};
 
 	/** A variable that owns its value (OwnedValue) or refers to the caller's storage. */
-	template<typename T>
+	template <typename T>
 	class TConsoleVariable final : public IConsoleVariable, private FConsoleObjectBase
 	{
 		using FTraits = TConsoleValueTraits<T>;
 
 	public:
 		TConsoleVariable(const T& DefaultValue, T* InRefValue, const TCHAR* InHelp, EConsoleVariableFlags InFlags)
-			: FConsoleObjectBase(InHelp, InFlags)
-			, OwnedValue(DefaultValue)
-			, Value(InRefValue ? InRefValue : &OwnedValue)
+			: FConsoleObjectBase(InHelp, InFlags), OwnedValue(DefaultValue),
+			  Value(InRefValue ? InRefValue : &OwnedValue)
 		{
 		}
 
@@ -156,8 +182,9 @@ namespace
 		virtual void Set(const TCHAR* InValue, EConsoleVariableFlags SetBy, FName Tag) override
 		{
 			FTraits::FromString(*Value, InValue ? InValue : TEXT(""));
-			Flags = static_cast<EConsoleVariableFlags>((static_cast<uint32>(Flags) & ~static_cast<uint32>(ECVF_SetByMask)) |
-				(static_cast<uint32>(SetBy) & ECVF_SetByMask));
+			Flags =
+				static_cast<EConsoleVariableFlags>((static_cast<uint32>(Flags) & ~static_cast<uint32>(ECVF_SetByMask)) |
+												   (static_cast<uint32>(SetBy) & ECVF_SetByMask));
 			OnChangedCallback.Broadcast(this);
 		}
 
@@ -182,13 +209,12 @@ namespace
 	};
 
 	/** A command; Run calls whichever delegate it was registered with, or returns false for none. */
-	template<typename DelegateType>
+	template <typename DelegateType>
 	class TConsoleCommand final : public IConsoleCommand, private FConsoleObjectBase
 	{
 	public:
 		TConsoleCommand(const DelegateType& InDelegate, const TCHAR* InHelp, EConsoleVariableFlags InFlags)
-			: FConsoleObjectBase(InHelp, InFlags)
-			, Delegate(InDelegate)
+			: FConsoleObjectBase(InHelp, InFlags), Delegate(InDelegate)
 		{
 		}
 
@@ -245,6 +271,19 @@ namespace
 	{
 	};
 
+	// A prefix test ignoring case that, unlike FString::StartsWith, takes the empty prefix as matching all.
+	bool MatchPartialName(const TCHAR* Name, const TCHAR* Prefix)
+	{
+		for (; *Prefix; ++Name, ++Prefix)
+		{
+			if (FChar::ToLower(*Name) != FChar::ToLower(*Prefix))
+			{
+				return false;
+			}
+		}
+		return true;
+	}
+
 	/** Reads the first blank-separated word of a line and moves past it and the blanks that follow. */
 	FString ReadWord(const TCHAR*& It)
 	{
@@ -288,86 +327,108 @@ namespace
 	}
 }
 
-/** Holds every console object by name (matched ignoring case), in the order they were registered. */
+/** Holds every console object by name (matched ignoring case), in a map as the engine's manager does. */
 class FConsoleManager final : public IConsoleManager
 {
 public:
-	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, bool DefaultValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, bool DefaultValue, const TCHAR* Help,
+													  uint32 Flags) override
 	{
 		return AddVariable<bool>(Name, DefaultValue, nullptr, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, int32 DefaultValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, int32 DefaultValue, const TCHAR* Help,
+													  uint32 Flags) override
 	{
 		return AddVariable<int32>(Name, DefaultValue, nullptr, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, float DefaultValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, float DefaultValue, const TCHAR* Help,
+													  uint32 Flags) override
 	{
 		return AddVariable<float>(Name, DefaultValue, nullptr, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, const TCHAR* DefaultValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, const TCHAR* DefaultValue, const TCHAR* Help,
+													  uint32 Flags) override
 	{
 		return AddVariable<FString>(Name, FString(DefaultValue ? DefaultValue : TEXT("")), nullptr, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, const FString& DefaultValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, const FString& DefaultValue, const TCHAR* Help,
+													  uint32 Flags) override
 	{
 		return AddVariable<FString>(Name, DefaultValue, nullptr, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, bool& RefValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, bool& RefValue, const TCHAR* Help,
+														 uint32 Flags) override
 	{
 		return AddVariable<bool>(Name, RefValue, &RefValue, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, int32& RefValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, int32& RefValue, const TCHAR* Help,
+														 uint32 Flags) override
 	{
 		return AddVariable<int32>(Name, RefValue, &RefValue, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, float& RefValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, float& RefValue, const TCHAR* Help,
+														 uint32 Flags) override
 	{
 		return AddVariable<float>(Name, RefValue, &RefValue, Help, Flags);
 	}
 
-	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, FString& RefValue, const TCHAR* Help, uint32 Flags) override
+	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, FString& RefValue, const TCHAR* Help,
+														 uint32 Flags) override
 	{
 		return AddVariable<FString>(Name, RefValue, &RefValue, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandDelegate& Command, uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandWithArgsDelegate& Command,
+													uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandWithWorldDelegate& Command,
+													uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldAndArgsDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandWithWorldAndArgsDelegate& Command,
+													uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command,
+													uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command,
+													uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
 
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithOutputDeviceDelegate& Command, uint32 Flags) override
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													const FConsoleCommandWithOutputDeviceDelegate& Command,
+													uint32 Flags) override
 	{
 		return AddCommand(Name, Command, Help, Flags);
 	}
@@ -426,19 +487,21 @@ public:
 		return FString();
 	}
 
-	virtual void ForEachConsoleObjectThatStartsWith(const FConsoleObjectVisitor& Visitor, const TCHAR* ThatStartsWith) const override
+	virtual void ForEachConsoleObjectThatStartsWith(const FConsoleObjectVisitor& Visitor,
+													const TCHAR* ThatStartsWith) const override
 	{
 		const TCHAR* Prefix = ThatStartsWith ? ThatStartsWith : TEXT("");
 		for (const TPair<FString, IConsoleObject*>& Pair : ConsoleObjects)
 		{
-			if (Pair.Key.StartsWith(Prefix, ESearchCase::IgnoreCase))
+			if (MatchPartialName(*Pair.Key, Prefix))
 			{
 				Visitor.Execute(*Pair.Key, Pair.Value);
 			}
 		}
 	}
 
-	virtual void ForEachConsoleObjectThatContains(const FConsoleObjectVisitor& Visitor, const TCHAR* ThatContains) const override
+	virtual void ForEachConsoleObjectThatContains(const FConsoleObjectVisitor& Visitor,
+												  const TCHAR* ThatContains) const override
 	{
 		const TCHAR* Part = ThatContains ? ThatContains : TEXT("");
 		for (const TPair<FString, IConsoleObject*>& Pair : ConsoleObjects)
@@ -494,12 +557,14 @@ public:
 		const bool bReadOnly = Variable->TestFlags(ECVF_ReadOnly);
 		if (bEndedInQuestion || FCString::Strcmp(It, TEXT("?")) == 0)
 		{
-			Ar.Logf(TEXT("HELP for '%s'%s:\n%s"), *Name, bReadOnly ? TEXT("(ReadOnly)") : TEXT(""), Variable->GetHelp());
+			Ar.Logf(TEXT("HELP for '%s'%s:\n%s"), *Name, bReadOnly ? TEXT("(ReadOnly)") : TEXT(""),
+					Variable->GetHelp());
 			return true;
 		}
 		if (*It == 0)
 		{
-			Ar.Logf(TEXT("%s = \"%s\"      LastSetBy: %s"), *Name, *Variable->GetString(), GetSetByTCHAR(Variable->GetFlags()));
+			Ar.Logf(TEXT("%s = \"%s\"      LastSetBy: %s"), *Name, *Variable->GetString(),
+					GetSetByTCHAR(Variable->GetFlags()));
 			return true;
 		}
 
@@ -510,7 +575,8 @@ public:
 		}
 		if (Value.Len() > 0 && Value[0] == TEXT('='))
 		{
-			Ar.Logf(TEXT("Warning: Processing the console input parameters the leading '=' is ignored (only needed for ini files)."));
+			Ar.Logf(TEXT("Warning: Processing the console input parameters the leading '=' is ignored (only needed for "
+						 "ini files)."));
 			Value.MidInline(1);
 		}
 		if (bReadOnly)
@@ -523,7 +589,8 @@ public:
 		const TCHAR* Kind = nullptr;
 		if (!IsValidValueFor(*Object, *Value, Kind))
 		{
-			Ar.Logf(TEXT("Error: %s takes %s, not \"%s\"; it stays \"%s\"."), *Name, Kind, *Value, *Variable->GetString());
+			Ar.Logf(TEXT("Error: %s takes %s, not \"%s\"; it stays \"%s\"."), *Name, Kind, *Value,
+					*Variable->GetString());
 			return true;
 		}
 		Variable->Set(*Value, ECVF_SetByConsole);
@@ -532,17 +599,20 @@ public:
 	}
 
 private:
-	template<typename T>
-	IConsoleVariable* AddVariable(const TCHAR* Name, const T& DefaultValue, T* RefValue, const TCHAR* Help, uint32 Flags)
+	template <typename T>
+	IConsoleVariable* AddVariable(const TCHAR* Name, const T& DefaultValue, T* RefValue, const TCHAR* Help,
+								  uint32 Flags)
 	{
-		IConsoleObject* Added = AddObject(Name, new TConsoleVariable<T>(DefaultValue, RefValue, Help, static_cast<EConsoleVariableFlags>(Flags)));
+		IConsoleObject* Added = AddObject(
+			Name, new TConsoleVariable<T>(DefaultValue, RefValue, Help, static_cast<EConsoleVariableFlags>(Flags)));
 		return Added ? Added->AsVariable() : nullptr;
 	}
 
-	template<typename DelegateType>
+	template <typename DelegateType>
 	IConsoleCommand* AddCommand(const TCHAR* Name, const DelegateType& Delegate, const TCHAR* Help, uint32 Flags)
 	{
-		IConsoleObject* Added = AddObject(Name, new TConsoleCommand<DelegateType>(Delegate, Help, static_cast<EConsoleVariableFlags>(Flags)));
+		IConsoleObject* Added = AddObject(
+			Name, new TConsoleCommand<DelegateType>(Delegate, Help, static_cast<EConsoleVariableFlags>(Flags)));
 		return Added ? Added->AsCommand() : nullptr;
 	}
 
@@ -559,7 +629,8 @@ private:
 				*Existing = Object;
 				return Object;
 			}
-			UE_LOG(LogConsoleManager, Warning, TEXT("Console object named '%s' already exists but is being registered again"), Name);
+			UE_LOG(LogConsoleManager, Warning,
+				   TEXT("Console object named '%s' already exists but is being registered again"), Name);
 			Object->Release();
 			return *Existing;
 		}

@@ -58,7 +58,8 @@ DECLARE_DELEGATE_OneParam(FConsoleCommandWithArgsDelegate, const TArray<FString>
 DECLARE_DELEGATE_OneParam(FConsoleCommandWithWorldDelegate, UWorld*);
 DECLARE_DELEGATE_TwoParams(FConsoleCommandWithWorldAndArgsDelegate, const TArray<FString>&, UWorld*);
 DECLARE_DELEGATE_TwoParams(FConsoleCommandWithArgsAndOutputDeviceDelegate, const TArray<FString>&, FOutputDevice&);
-DECLARE_DELEGATE_ThreeParams(FConsoleCommandWithWorldArgsAndOutputDeviceDelegate, const TArray<FString>&, UWorld*, FOutputDevice&);
+DECLARE_DELEGATE_ThreeParams(FConsoleCommandWithWorldArgsAndOutputDeviceDelegate, const TArray<FString>&, UWorld*,
+							 FOutputDevice&);
 DECLARE_DELEGATE_OneParam(FConsoleCommandWithOutputDeviceDelegate, FOutputDevice&);
 DECLARE_DELEGATE_TwoParams(FConsoleObjectVisitor, const TCHAR*, IConsoleObject*);
 DECLARE_DELEGATE_OneParam(FConsoleVariableDelegate, IConsoleVariable*);
@@ -90,35 +91,17 @@ public:
 		return (static_cast<uint32>(GetFlags()) & static_cast<uint32>(Value)) != 0;
 	}
 
-	virtual IConsoleVariable* AsVariable()
-	{
-		return nullptr;
-	}
+	virtual IConsoleVariable* AsVariable() { return nullptr; }
 
-	virtual bool IsVariableBool() const
-	{
-		return false;
-	}
+	virtual bool IsVariableBool() const { return false; }
 
-	virtual bool IsVariableInt() const
-	{
-		return false;
-	}
+	virtual bool IsVariableInt() const { return false; }
 
-	virtual bool IsVariableFloat() const
-	{
-		return false;
-	}
+	virtual bool IsVariableFloat() const { return false; }
 
-	virtual bool IsVariableString() const
-	{
-		return false;
-	}
+	virtual bool IsVariableString() const { return false; }
 
-	virtual IConsoleCommand* AsCommand()
-	{
-		return nullptr;
-	}
+	virtual IConsoleCommand* AsCommand() { return nullptr; }
 
 private:
 	friend class FConsoleManager;
@@ -140,25 +123,13 @@ public:
 	/** The value as text: "true"/"false", a whole number, a number in %g form, or the string. */
 	virtual FString GetString() const = 0;
 
-	void GetValue(bool& OutBoolValue) const
-	{
-		OutBoolValue = GetBool();
-	}
+	void GetValue(bool& OutBoolValue) const { OutBoolValue = GetBool(); }
 
-	void GetValue(int32& OutIntValue) const
-	{
-		OutIntValue = GetInt();
-	}
+	void GetValue(int32& OutIntValue) const { OutIntValue = GetInt(); }
 
-	void GetValue(float& OutFloatValue) const
-	{
-		OutFloatValue = GetFloat();
-	}
+	void GetValue(float& OutFloatValue) const { OutFloatValue = GetFloat(); }
 
-	void GetValue(FString& OutStringValue) const
-	{
-		OutStringValue = GetString();
-	}
+	void GetValue(FString& OutStringValue) const { OutStringValue = GetString(); }
 
 	virtual void SetOnChangedCallback(const FConsoleVariableDelegate& Callback) = 0;
 	virtual FConsoleVariableMulticastDelegate& OnChangedDelegate() = 0;
@@ -195,42 +166,50 @@ struct IConsoleCommand : public IConsoleObject
 struct IConsoleManager
 {
 	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, bool DefaultValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+													  uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, int32 DefaultValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+													  uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, float DefaultValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+													  uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, const TCHAR* DefaultValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+													  uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariable(const TCHAR* Name, const FString& DefaultValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+													  uint32 Flags = ECVF_Default) = 0;
 
 	/** Variables whose value lives in the caller's storage, which must outlive the registration. */
 	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, bool& RefValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+														 uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, int32& RefValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+														 uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, float& RefValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+														 uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleVariable* RegisterConsoleVariableRef(const TCHAR* Name, FString& RefValue, const TCHAR* Help,
-		uint32 Flags = ECVF_Default) = 0;
+														 uint32 Flags = ECVF_Default) = 0;
 
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandWithArgsDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandWithArgsDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandWithWorldDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandWithWorldDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandWithWorldAndArgsDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandWithWorldAndArgsDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
-		const FConsoleCommandWithOutputDeviceDelegate& Command, uint32 Flags = ECVF_Default) = 0;
+													const FConsoleCommandWithOutputDeviceDelegate& Command,
+													uint32 Flags = ECVF_Default) = 0;
 	/** A command with no delegate, listed for help and completion; some Exec handles it. */
-	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help, uint32 Flags = ECVF_Default) = 0;
+	virtual IConsoleCommand* RegisterConsoleCommand(const TCHAR* Name, const TCHAR* Help,
+													uint32 Flags = ECVF_Default) = 0;
 
 	/**
 	 * With bKeepState the object stays listed, flagged ECVF_Unregistered, and can no longer be found or run;
@@ -246,12 +225,13 @@ struct IConsoleManager
 
 	/**
 	 * Visits every listed object (unregistered ones included) whose name starts with ThatStartsWith, ignoring
-	 * case, in registration order. Objects must not be unregistered from inside the visitor.
+	 * case, in the order of the manager's map: registration order, except that a new object takes the place
+	 * of the one most recently dropped. Objects must not be unregistered from inside the visitor.
 	 */
 	virtual void ForEachConsoleObjectThatStartsWith(const FConsoleObjectVisitor& Visitor,
-		const TCHAR* ThatStartsWith = TEXT("")) const = 0;
+													const TCHAR* ThatStartsWith = TEXT("")) const = 0;
 	virtual void ForEachConsoleObjectThatContains(const FConsoleObjectVisitor& Visitor,
-		const TCHAR* ThatContains) const = 0;
+												  const TCHAR* ThatContains) const = 0;
 
 	/**
 	 * Runs a line typed into the console: "Name" prints a variable, "Name Value" sets it, "Name ?" prints
@@ -281,30 +261,17 @@ private:
 class FAutoConsoleObject
 {
 protected:
-	explicit FAutoConsoleObject(IConsoleObject* InTarget)
-		: Target(InTarget)
-	{
-		check(Target);
-	}
+	explicit FAutoConsoleObject(IConsoleObject* InTarget) : Target(InTarget) { check(Target); }
 
 public:
-	virtual ~FAutoConsoleObject()
-	{
-		IConsoleManager::Get().UnregisterConsoleObject(Target);
-	}
+	virtual ~FAutoConsoleObject() { IConsoleManager::Get().UnregisterConsoleObject(Target); }
 
 	FAutoConsoleObject(const FAutoConsoleObject&) = delete;
 	FAutoConsoleObject& operator=(const FAutoConsoleObject&) = delete;
 
-	IConsoleVariable* AsVariable()
-	{
-		return Target->AsVariable();
-	}
+	IConsoleVariable* AsVariable() { return Target->AsVariable(); }
 
-	const IConsoleVariable* AsVariable() const
-	{
-		return Target->AsVariable();
-	}
+	const IConsoleVariable* AsVariable() const { return Target->AsVariable(); }
 
 private:
 	IConsoleObject* Target;
@@ -334,19 +301,13 @@ public:
 	{
 	}
 
-	IConsoleVariable& operator*()
-	{
-		return *AsVariable();
-	}
+	IConsoleVariable& operator*() { return *AsVariable(); }
 
-	IConsoleVariable* operator->()
-	{
-		return AsVariable();
-	}
+	IConsoleVariable* operator->() { return AsVariable(); }
 };
 
 /** A console variable of type T (bool, int32, float or FString) that owns its value. */
-template<class T>
+template <class T>
 class TAutoConsoleVariable : public FAutoConsoleObject
 {
 public:
@@ -363,23 +324,11 @@ public:
 		return Value;
 	}
 
-	T GetValueOnRenderThread() const
-	{
-		return GetValueOnGameThread();
-	}
+	T GetValueOnRenderThread() const { return GetValueOnGameThread(); }
 
-	T GetValueOnAnyThread(bool bForceGameThread = false) const
-	{
-		return GetValueOnGameThread();
-	}
+	T GetValueOnAnyThread(bool bForceGameThread = false) const { return GetValueOnGameThread(); }
 
-	IConsoleVariable& operator*()
-	{
-		return *AsVariable();
-	}
+	IConsoleVariable& operator*() { return *AsVariable(); }
 
-	IConsoleVariable* operator->()
-	{
-		return AsVariable();
-	}
+	IConsoleVariable* operator->() { return AsVariable(); }
 };

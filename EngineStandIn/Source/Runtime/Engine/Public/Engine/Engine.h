@@ -22,6 +22,8 @@ public:
 	 * command. A line naming nothing registered is reported to Ar and gives false.
 	 */
 	virtual bool Exec(UWorld* InWorld, const TCHAR* Cmd, FOutputDevice& Ar = *GLog);
+
+	virtual void BeginDestroy() override;
 };
 
 /** The engine of this process, made when the Engine module starts. */
