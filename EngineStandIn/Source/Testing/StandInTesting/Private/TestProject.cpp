@@ -106,6 +106,8 @@ namespace UE::StandIn
 	FStandInEngine::~FStandInEngine()
 	{
 		UnloadPluginModules();
+		// The engine module goes too, so the next project starts with a new engine object.
+		FModuleManager::Get().UnloadModule(TEXT("Engine"));
 		DestroyAllContent();
 		FPackageName::UnRegisterMountPoint(TEXT("/Game/"), FString());
 		FPackageName::UnRegisterMountPoint(TEXT("/QuillonSDKBase/"), FString());
