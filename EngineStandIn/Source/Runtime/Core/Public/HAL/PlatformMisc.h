@@ -2,6 +2,7 @@
 
 #include "CoreTypes.h"
 #include "Containers/UnrealString.h"
+#include "GenericPlatform/GenericPlatformMisc.h"
 
 struct CORE_API FPlatformMisc
 {
