@@ -21,4 +21,10 @@ namespace UE::StandIn
 	CORE_API FString GetProjectRoot();
 
 	CORE_API void SetWorkingDirectoryToBaseDir();
+
+	/**
+	 * The stand-in Windows folder, whose System32 holds the cmd.exe stand-in: set as the environment
+	 * variable WINDIR, as Windows sets it for every process.
+	 */
+	CORE_API void SetWindowsDir(const FString& AbsWindowsDir);
 }
