@@ -140,6 +140,13 @@ TEST(ProcessTest, FindsProgramsWhereWindowsLooksAndStartsThemInTheirOwnWorkingFo
 	EXPECT_EQ(Launches[1].ProcessId, 0u);
 	EXPECT_EQ(Launches[2].ResolvedProgram, UE::StandIn::FromUtf8(STANDIN_BINARIES_DIR) + TEXT("/UnrealPak.exe"));
 	EXPECT_EQ(Launches[2].Arguments, TEXT("-list"));
+
+	// Recorded but not started, for measuring a caller without its programs.
+	Log.SetStartPrograms(false);
+	EXPECT_FALSE(RunWithPipe(TEXT("printf"), TEXT("x")).bStarted);
+	ASSERT_EQ(Log.GetLaunches().Num(), 4);
+	EXPECT_TRUE(Log.GetLaunches()[3].ResolvedProgram.EndsWith(TEXT("/printf")));
+	EXPECT_EQ(Log.GetLaunches()[3].ProcessId, 0u);
 }
 
 TEST(ProcessTest, ReturnCodeIsKnownOnlyOnceTheProcessEndsEvenAfterItsHandleIsClosed)

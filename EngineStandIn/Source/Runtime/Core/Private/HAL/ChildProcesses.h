@@ -27,6 +27,7 @@ namespace UE::StandIn::Private
 		TArray<FProcessLaunch> Launches;
 		std::string ConsoleFile;
 		TFunction<void(const FProcessLaunch&)> BeforeStart;
+		bool bStartPrograms = true;
 
 		/** Polls a child (blocking with bWait) and records its end; true once it has ended. */
 		bool Update(pid_t Pid, bool bWait);

@@ -221,7 +221,7 @@ FProcHandle FPlatformProcess::CreateProc(const TCHAR* URL, const TCHAR* Parms, b
 	Table.ReapClosed();
 	const int32 LaunchIndex = Table.Launches.Add(Launch);
 	std::error_code Error;
-	if (Program.empty() || (!WorkingDirectory.empty() && !fs::is_directory(WorkingDirectory, Error)))
+	if (!Table.bStartPrograms || Program.empty() || (!WorkingDirectory.empty() && !fs::is_directory(WorkingDirectory, Error)))
 	{
 		return FProcHandle();
 	}

@@ -21,6 +21,7 @@ namespace UE::StandIn
 		std::lock_guard<std::mutex> Lock(Table.Mutex);
 		Table.ConsoleFile.clear();
 		Table.BeforeStart = nullptr;
+		Table.bStartPrograms = true;
 	}
 
 	TArray<FProcessLaunch> FProcessLog::GetLaunches() const
@@ -40,6 +41,13 @@ namespace UE::StandIn
 		Private::FProcessTable& Table = Private::GetProcessTable();
 		std::lock_guard<std::mutex> Lock(Table.Mutex);
 		Table.ConsoleFile = ToUtf8(Path);
+	}
+
+	void FProcessLog::SetStartPrograms(bool bInStartPrograms)
+	{
+		Private::FProcessTable& Table = Private::GetProcessTable();
+		std::lock_guard<std::mutex> Lock(Table.Mutex);
+		Table.bStartPrograms = bInStartPrograms;
 	}
 
 	void FProcessLog::SetBeforeStart(TFunction<void(const FProcessLaunch&)> Hook)

@@ -42,6 +42,12 @@ namespace UE::StandIn
 		/** Output of programs started without an output pipe is appended to this file. */
 		void SetConsoleFile(const FString& Path);
 
+		/**
+		 * With false, starts are recorded but nothing is started: CreateProc answers an invalid handle, as for a
+		 * program that cannot start. For measuring a caller without the programs it starts.
+		 */
+		void SetStartPrograms(bool bInStartPrograms);
+
 		/** Runs just before a found program is started, after its start was recorded. */
 		void SetBeforeStart(TFunction<void(const FProcessLaunch&)> Hook);
 
