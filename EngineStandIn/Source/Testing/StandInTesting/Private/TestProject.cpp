@@ -1,9 +1,7 @@
 #include "StandIn/TestProject.h"
 
-#include "Misc/PackageName.h"
 #include "Modules/ModuleManager.h"
-#include "StandIn/EnginePaths.h"
-#include "StandIn/ObjectSystem.h"
+#include "StandIn/EngineLaunch.h"
 #include "StandIn/StringConv.h"
 #include "UObject/UObjectGlobals.h"
 #include <filesystem>
@@ -89,14 +87,7 @@ namespace UE::StandIn
 
 	FStandInEngine::FStandInEngine(const FTestProject& Project, bool bLoadPluginModules)
 	{
-		SetEngineRoot(GetEngineDir());
-		SetProject(Project.GetUProjectPath());
-		SetWorkingDirectoryToBaseDir();
-		FPackageName::RegisterMountPoint(TEXT("/Game/"), Project.GetContentDir());
-		FPackageName::RegisterMountPoint(TEXT("/Engine/"), GetEngineDir() + TEXT("Content/"));
-		FPackageName::RegisterMountPoint(TEXT("/QuillonSDKBase/"), Project.GetPluginDir() + TEXT("Content/"));
-		FModuleManager::Get().LoadModuleChecked(TEXT("CoreUObject"));
-		FModuleManager::Get().LoadModuleChecked(TEXT("Engine"));
+		StartEngine(GetEngineDir(), Project.GetUProjectPath(), Project.GetPluginDir());
 		if (bLoadPluginModules)
 		{
 			LoadPluginModules();
@@ -106,12 +97,7 @@ namespace UE::StandIn
 	FStandInEngine::~FStandInEngine()
 	{
 		UnloadPluginModules();
-		// The engine module goes too, so the next project starts with a new engine object.
-		FModuleManager::Get().UnloadModule(TEXT("Engine"));
-		DestroyAllContent();
-		FPackageName::UnRegisterMountPoint(TEXT("/Game/"), FString());
-		FPackageName::UnRegisterMountPoint(TEXT("/QuillonSDKBase/"), FString());
-		FPackageName::UnRegisterMountPoint(TEXT("/Engine/"), FString());
+		StopEngine();
 	}
 
 	void FStandInEngine::LoadPluginModules()

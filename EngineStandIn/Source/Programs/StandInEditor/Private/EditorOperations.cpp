@@ -1,0 +1,28 @@
+#include "EditorOperations.h"
+
+#include "Z4Package.h"
+
+namespace UE::StandInEditor
+{
+	const TArray<FEditorOperation>& GetEditorOperations()
+	{
+		static const TArray<FEditorOperation> Operations = {
+		};
+		return Operations;
+	}
+
+	const FEditorOperation* FindEditorOperation(const FString& Name)
+	{
+		return GetEditorOperations().FindByPredicate([&Name](const FEditorOperation& Operation) { return Name.Equals(Operation.Name, ESearchCase::IgnoreCase); });
+	}
+
+	FString ListEditorOperationNames()
+	{
+		FString List;
+		for (const FEditorOperation& Operation : GetEditorOperations())
+		{
+			List += (List.IsEmpty() ? TEXT("") : TEXT(", ")) + FString(Operation.Name);
+		}
+		return List.IsEmpty() ? FString(TEXT("none in this build")) : List;
+	}
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "GenericPlatform/GenericPlatformMisc.h"
+
+namespace UE::StandInEditor
+{
+	// What the command line asks for. Paths are as given; relative ones are made absolute against the
+	// folder the editor was started in.
+	struct FEditorOptions
+	{
+		FString ProjectFile;
+		FString PackageName;
+		TArray<FString> Operations;
+		// Answers for dialogs in the order they come up, and answers for every dialog of a title.
+		TArray<EAppReturnType::Type> Answers;
+		TArray<TPair<FString, EAppReturnType::Type>> TitledAnswers;
+		FString NewPackageName;
+		FString ContentDescriptionFile;
+		bool bVerbose = false;
+		bool bHelp = false;
+	};
+
+	// Reads the engine's command-line form: the project first, then -Key=Value options and -Switches.
+	// False with a reason on an unknown option, a repeated one or an answer that is no dialog button.
+	bool ParseEditorOptions(const TCHAR* CommandLine, FEditorOptions& OutOptions, FString& OutError);
+}

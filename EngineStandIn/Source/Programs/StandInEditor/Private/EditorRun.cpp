@@ -1,0 +1,276 @@
+#include "EditorRun.h"
+
+#include "ContentDescription.h"
+#include "ContentMaker.h"
+#include "CoreGlobals.h"
+#include "EditorConsole.h"
+#include "EditorFeedbackContext.h"
+#include "EditorHelp.h"
+#include "EditorLogDevice.h"
+#include "EditorLoop.h"
+#include "EditorOperations.h"
+#include "EditorOptions.h"
+#include "Misc/FileHelper.h"
+#include "Misc/OutputDeviceRedirector.h"
+#include "Misc/PackageName.h"
+#include "Misc/Paths.h"
+#include "PackageSummary.h"
+#include "ProjectSession.h"
+#include "StandIn/DialogScript.h"
+#include "StandIn/LogCapture.h"
+#include "UObject/StrongObjectPtr.h"
+#include "Z4Package.h"
+
+#include <cstdio>
+
+namespace UE::StandInEditor
+{
+	namespace
+	{
+		EEditorExitCode Fail(EEditorExitCode Code, const FString& Message)
+		{
+			std::fflush(stdout);
+			std::fprintf(stderr, "Error: %s\n", TCHAR_TO_UTF8(*Message));
+			std::fflush(stderr);
+			return Code;
+		}
+
+		FString AbsoluteFromLaunchDir(const FString& Path)
+		{
+			return FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Path);
+		}
+
+		bool CheckOperations(const FEditorOptions& Options, FString& OutError)
+		{
+			for (const FString& Name : Options.Operations)
+			{
+				const FEditorOperation* Operation = FindEditorOperation(Name);
+				if (!Operation)
+				{
+					OutError = FString::Printf(TEXT("unknown operation '%s' in -Run; the operations are: %s"), *Name, *ListEditorOperationNames());
+					return false;
+				}
+				if (Operation->RunOnPackage && Options.PackageName.IsEmpty())
+				{
+					OutError = FString::Printf(TEXT("-Run=%s works on a package: name it with -Package=/Game/MyPack/MyPackage"), Operation->Name);
+					return false;
+				}
+			}
+			return true;
+		}
+
+		bool MakeContent(const FString& DescriptionFile, FEditorConsole& Console, FString& OutError)
+		{
+			FString Text;
+			if (!FFileHelper::LoadFileToString(Text, *DescriptionFile))
+			{
+				OutError = FString::Printf(TEXT("Cannot make content from %s: the file cannot be read"), *DescriptionFile);
+				return false;
+			}
+			TArray<FAssetDescription> Assets;
+			FContentMaker Maker;
+			if (!ParseContentDescription(Text, Assets, OutError) || !Maker.Make(Assets, OutError))
+			{
+				OutError = FString::Printf(TEXT("Cannot make content from %s: %s"), *DescriptionFile, *OutError);
+				return false;
+			}
+			Console.PrintLine(FString::Printf(TEXT("  Made %d assets (%d packages written):"), Assets.Num(), Maker.GetSavedPackages().Num()));
+			for (const FString& Package : Maker.GetSavedPackages())
+			{
+				Console.PrintLine(TEXT("    ") + Package);
+			}
+			return true;
+		}
+
+		bool MakeNewPackage(const FString& PackageName, FEditorConsole& Console, FString& OutError)
+		{
+			FAssetDescription Description;
+			Description.Label = PackageName;
+			Description.ClassName = UZ4Package::StaticClass()->GetName();
+			Description.PackageName = PackageName;
+			FText Reason;
+			if (!FPackageName::IsValidLongPackageName(PackageName, false, &Reason) || !PackageName.StartsWith(TEXT("/Game/")))
+			{
+				OutError = FString::Printf(TEXT("-NewPackage=%s: give a long package name under /Game/, such as /Game/MyPack/MyPackage"), *PackageName);
+				return false;
+			}
+			FContentMaker Maker;
+			if (!Maker.Make({Description}, OutError))
+			{
+				OutError = FString::Printf(TEXT("Cannot make the package asset %s"), *OutError);
+				return false;
+			}
+			Console.PrintLine(FString::Printf(TEXT("  Made the package asset %s"), *PackageName));
+			return true;
+		}
+
+		// Loads the package asset, turning a load failure into one line that says why.
+		UZ4Package* OpenPackage(const FString& Name, FEditorLogDevice& LogDevice, FString& OutError)
+		{
+			const FString PackageName = FPackageName::ObjectPathToPackageName(Name);
+			FText Reason;
+			if (!FPackageName::IsValidLongPackageName(PackageName, false, &Reason))
+			{
+				OutError = FString::Printf(TEXT("-Package=%s is not a long package name such as /Game/MyPack/MyPackage"), *Name);
+				return nullptr;
+			}
+			if (!FPackageName::DoesPackageExist(PackageName))
+			{
+				OutError = FString::Printf(TEXT("There is no package %s in this project (no file %s.uasset)"), *PackageName, *FPaths::ConvertRelativePathToFull(FPackageName::LongPackageNameToFilename(PackageName)));
+				return nullptr;
+			}
+			UE::StandIn::FLogCapture Capture;
+			LogDevice.SetMuted(true);
+			UObject* Asset = StaticLoadObject(UObject::StaticClass(), nullptr, *(PackageName + TEXT(".") + FPackageName::GetShortName(PackageName)), nullptr, LOAD_NoWarn);
+			LogDevice.SetMuted(false);
+			if (!Asset)
+			{
+				const TArray<UE::StandIn::FCapturedLogLine> Lines = Capture.Lines();
+				const UE::StandIn::FCapturedLogLine* Failure = Lines.FindByPredicate([](const UE::StandIn::FCapturedLogLine& Line) { return Line.Verbosity <= ELogVerbosity::Error; });
+				OutError = FString::Printf(TEXT("Cannot open the package %s: %s"), *PackageName, Failure ? *Failure->Message : TEXT("it holds no asset of its name"));
+				return nullptr;
+			}
+			UZ4Package* Package = Cast<UZ4Package>(Asset);
+			if (!Package)
+			{
+				OutError = FString::Printf(TEXT("%s is a %s, not a package asset"), *PackageName, *Asset->GetClass()->GetName());
+			}
+			return Package;
+		}
+
+		void RunOperations(const FEditorOptions& Options, UZ4Package* Package, FEditorConsole& Console)
+		{
+			for (const FString& Name : Options.Operations)
+			{
+				const FEditorOperation* Operation = FindEditorOperation(Name);
+				Console.PrintLine(FString::Printf(TEXT("== %s =="), Operation->Label));
+				if (Operation->RunOnPackage)
+				{
+					Operation->RunOnPackage(*Package);
+				}
+				else
+				{
+					Operation->RunInEditor();
+				}
+				TickUntilIdle();
+			}
+		}
+
+		// Lines go to the editor's own device only: the stand-in's default echo to stderr would print every
+		// warning a second time, outside the progress bar's care.
+		class FEditorOutput
+		{
+		public:
+			FEditorOutput(FEditorConsole& Console, bool bVerbose)
+				: LogDevice(Console, bVerbose)
+				, Feedback(Console)
+				, PreviousLog(GLog)
+				, PreviousWarn(GWarn)
+			{
+				GLog = &Redirector;
+				GLog->AddOutputDevice(&LogDevice);
+				GWarn = &Feedback;
+			}
+
+			~FEditorOutput()
+			{
+				GLog->RemoveOutputDevice(&LogDevice);
+				GLog = PreviousLog;
+				GWarn = PreviousWarn;
+			}
+
+			FEditorLogDevice LogDevice;
+
+		private:
+			FEditorFeedbackContext Feedback;
+			FOutputDeviceRedirector Redirector;
+			FOutputDeviceRedirector* PreviousLog;
+			FFeedbackContext* PreviousWarn;
+		};
+	}
+
+	EEditorExitCode RunStandInEditor(const TCHAR* CommandLine)
+	{
+		FEditorConsole& Console = FEditorConsole::Get();
+		FEditorOptions Options;
+		FString Error;
+		if (!ParseEditorOptions(CommandLine, Options, Error))
+		{
+			return Fail(EEditorExitCode::BadCommandLine, Error + TEXT(" (StandInEditor -help lists the options)"));
+		}
+		if (Options.bHelp)
+		{
+			Console.PrintLine(GetEditorHelpText());
+			return EEditorExitCode::Success;
+		}
+		if (Options.ProjectFile.IsEmpty())
+		{
+			return Fail(EEditorExitCode::BadCommandLine, TEXT("no project given: StandInEditor <Project>.uproject [options] (StandInEditor -help lists them)"));
+		}
+		if (!CheckOperations(Options, Error))
+		{
+			return Fail(EEditorExitCode::BadCommandLine, Error);
+		}
+
+		FEditorOutput Output(Console, Options.bVerbose);
+		FProjectSession Session;
+		if (!Session.Open(AbsoluteFromLaunchDir(Options.ProjectFile), Error))
+		{
+			return Fail(EEditorExitCode::UnusableInput, Error);
+		}
+		Console.PrintLine(FString::Printf(TEXT("Project %s (%s)"), *FPaths::GetBaseFilename(Options.ProjectFile), *AbsoluteFromLaunchDir(Options.ProjectFile)));
+		Console.PrintLine(FString::Printf(TEXT("Plug-in %s %s (%s)"), *Session.GetPlugin().Name, *Session.GetPlugin().VersionName, *Session.GetPlugin().BaseDir));
+
+		UE::StandIn::FDialogScript Dialogs(UE::StandIn::FDialogScript::EUnanswered::AskTerminal);
+		for (EAppReturnType::Type Answer : Options.Answers)
+		{
+			Dialogs.Answer(Answer);
+		}
+		for (const TPair<FString, EAppReturnType::Type>& Answer : Options.TitledAnswers)
+		{
+			Dialogs.AnswerTitled(Answer.Key, Answer.Value);
+		}
+
+		if (!Options.ContentDescriptionFile.IsEmpty())
+		{
+			Console.PrintLine(TEXT("== Make Content =="));
+			if (!MakeContent(AbsoluteFromLaunchDir(Options.ContentDescriptionFile), Console, Error))
+			{
+				return Fail(EEditorExitCode::UnusableInput, Error);
+			}
+		}
+		if (!Options.NewPackageName.IsEmpty())
+		{
+			Console.PrintLine(TEXT("== New Package =="));
+			if (!MakeNewPackage(Options.NewPackageName, Console, Error))
+			{
+				return Fail(EEditorExitCode::UnusableInput, Error);
+			}
+		}
+
+		TStrongObjectPtr<UZ4Package> Package;
+		if (!Options.PackageName.IsEmpty())
+		{
+			Package.Reset(OpenPackage(Options.PackageName, Output.LogDevice, Error));
+			if (!Package)
+			{
+				return Fail(EEditorExitCode::UnusableInput, Error);
+			}
+		}
+		RunOperations(Options, Package.Get(), Console);
+
+		if (Package)
+		{
+			Console.PrintLine(TEXT("== Summary =="));
+			for (const FString& Line : DescribePackage(*Package))
+			{
+				Console.PrintLine(Line);
+			}
+		}
+		if (Dialogs.NumUnusedAnswers() > 0)
+		{
+			Console.PrintLine(FString::Printf(TEXT("Note: %d of the answers given with -Answer were not needed"), Dialogs.NumUnusedAnswers()));
+		}
+		return EEditorExitCode::Success;
+	}
+}
