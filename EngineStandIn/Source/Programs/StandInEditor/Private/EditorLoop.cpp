@@ -1,11 +1,91 @@
 #include "EditorLoop.h"
 
+#include "Containers/Ticker.h"
+#include "EditorConsole.h"
+#include "HAL/FileManager.h"
+#include "HAL/PlatformProcess.h"
+#include "HAL/PlatformTime.h"
+#include "Misc/FileHelper.h"
+#include "Misc/Paths.h"
 #include "UObject/UObjectGlobals.h"
 
 namespace UE::StandInEditor
 {
-	void TickUntilIdle()
+	namespace
 	{
+		constexpr float FrameSeconds = 0.01f;
+		// Work on the ticker notices a program's end only at its next check, and may start another program
+		// then: idle means nothing has run for this long.
+		constexpr double QuietSeconds = 0.5;
+	}
+
+	FEditorLoop::FEditorLoop(FEditorConsole& InConsole, const FString& InConsoleFile)
+		: Console(InConsole)
+		, ConsoleFile(InConsoleFile)
+	{
+		IFileManager::Get().Delete(*ConsoleFile);
+		IFileManager::Get().MakeDirectory(*FPaths::GetPath(ConsoleFile), true);
+		ProcessLog.SetConsoleFile(ConsoleFile);
+	}
+
+	void FEditorLoop::TickUntilIdle()
+	{
+		double LastTime = FPlatformTime::Seconds();
+		double QuietSince = LastTime;
+		while (true)
+		{
+			const double Now = FPlatformTime::Seconds();
+			FTSTicker::GetCoreTicker().Tick(static_cast<float>(Now - LastTime));
+			LastTime = Now;
+			PrintConsoleOutput();
+			if (IsAnyProgramRunning())
+			{
+				QuietSince = Now;
+			}
+			else if (Now - QuietSince >= QuietSeconds)
+			{
+				break;
+			}
+			FPlatformProcess::Sleep(FrameSeconds);
+		}
+		if (!PartialConsoleLine.IsEmpty())
+		{
+			Console.PrintLine(TEXT("  | ") + PartialConsoleLine);
+			PartialConsoleLine.Reset();
+		}
 		CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+	}
+
+	bool FEditorLoop::IsAnyProgramRunning() const
+	{
+		const TArray<UE::StandIn::FProcessLaunch> Launches = ProcessLog.GetLaunches();
+		for (int32 Index = 0; Index < Launches.Num(); ++Index)
+		{
+			if (Launches[Index].ProcessId != 0 && !ProcessLog.WaitForExit(Index, 0.0).IsSet())
+			{
+				return true;
+			}
+		}
+		return false;
+	}
+
+	void FEditorLoop::PrintConsoleOutput()
+	{
+		TArray<uint8> Bytes;
+		if (IFileManager::Get().FileSize(*ConsoleFile) <= ConsoleBytesPrinted || !FFileHelper::LoadFileToArray(Bytes, *ConsoleFile))
+		{
+			return;
+		}
+		FString Text;
+		FFileHelper::BufferToString(Text, Bytes.GetData() + ConsoleBytesPrinted, Bytes.Num() - (int32)ConsoleBytesPrinted);
+		ConsoleBytesPrinted = Bytes.Num();
+		Text = PartialConsoleLine + Text.Replace(TEXT("\r"), TEXT(""));
+		int32 LineEnd;
+		while (Text.FindChar(TEXT('\n'), LineEnd))
+		{
+			Console.PrintLine(TEXT("  | ") + Text.Left(LineEnd));
+			Text.RightChopInline(LineEnd + 1);
+		}
+		PartialConsoleLine = Text;
 	}
 }

@@ -1,10 +1,30 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "StandIn/ProcessLog.h"
 
 namespace UE::StandInEditor
 {
-	// Runs the editor's main loop until the work the last operation started has finished, collecting
-	// garbage as the editor does between frames.
-	void TickUntilIdle();
+	class FEditorConsole;
+
+	// The editor's main loop, run after each operation until the work it started has finished: the core
+	// ticker (where the plug-in watches its tools) and the programs started meanwhile. Programs that would
+	// show a console window of their own write to a console file instead, which is printed as it grows.
+	class FEditorLoop
+	{
+	public:
+		FEditorLoop(FEditorConsole& InConsole, const FString& InConsoleFile);
+
+		void TickUntilIdle();
+
+	private:
+		bool IsAnyProgramRunning() const;
+		void PrintConsoleOutput();
+
+		FEditorConsole& Console;
+		UE::StandIn::FProcessLog ProcessLog;
+		FString ConsoleFile;
+		int64 ConsoleBytesPrinted = 0;
+		FString PartialConsoleLine;
+	};
 }

@@ -138,7 +138,7 @@ namespace UE::StandInEditor
 			return Package;
 		}
 
-		void RunOperations(const FEditorOptions& Options, UZ4Package* Package, FEditorConsole& Console)
+		void RunOperations(const FEditorOptions& Options, UZ4Package* Package, FEditorConsole& Console, FEditorLoop& Loop)
 		{
 			for (const FString& Name : Options.Operations)
 			{
@@ -152,7 +152,7 @@ namespace UE::StandInEditor
 				{
 					Operation->RunInEditor();
 				}
-				TickUntilIdle();
+				Loop.TickUntilIdle();
 			}
 		}
 
@@ -257,7 +257,8 @@ namespace UE::StandInEditor
 				return Fail(EEditorExitCode::UnusableInput, Error);
 			}
 		}
-		RunOperations(Options, Package.Get(), Console);
+		FEditorLoop Loop(Console, FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir() + TEXT("Logs/StandInEditorConsole.log")));
+		RunOperations(Options, Package.Get(), Console, Loop);
 
 		if (Package)
 		{

@@ -60,6 +60,7 @@ namespace UE::StandInEditor
 		}
 
 		GIsEditor = true;
+		UE::StandIn::SetWindowsDir(UE::StandIn::GetEngineRoot() + TEXT("../Windows"));
 		UE::StandIn::StartEngine(UE::StandIn::GetEngineRoot(), UProjectFile, Plugin.BaseDir);
 		bEngineStarted = true;
 		for (const FName& Module : Plugin.GetEditorModulesInLoadOrder())
