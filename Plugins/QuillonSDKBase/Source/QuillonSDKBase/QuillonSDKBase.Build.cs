@@ -12,5 +12,14 @@ public class QuillonSDKBase : ModuleRules
 			"CoreUObject",
 			"Engine",
 		});
+
+		if (Target.bBuildEditor)
+		{
+			PrivateDependencyModuleNames.AddRange(new string[]
+			{
+				"DeveloperToolSettings",
+				"UnrealEd",
+			});
+		}
 	}
 }

@@ -280,6 +280,10 @@ UObject* UClass::GetDefaultObject(bool bCreateIfNeeded) const
 		{
 			Item->bNative = IsNative();
 		}
+		if (HasAnyClassFlags(CLASS_Config))
+		{
+			ClassDefaultObject->LoadConfig();
+		}
 	}
 	return ClassDefaultObject;
 }

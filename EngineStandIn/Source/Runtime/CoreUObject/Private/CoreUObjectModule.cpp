@@ -1,4 +1,5 @@
 #include "Modules/ModuleManager.h"
+#include "UObject/Class.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 #include "StandIn/ObjectSystem.h"
@@ -25,6 +26,15 @@ namespace UE::StandIn
 		for (int32 Index = 0; Index < Array.Num(); ++Index)
 		{
 			FUObjectArray::FItem* Item = Array.GetItem(Index);
+			UObject* Object = Item ? static_cast<UObject*>(Item->Object) : nullptr;
+			// The defaults of a config class hold the project's settings, so they go with the project and
+			// are read again from the next project's files when first asked for.
+			if (Object && Object->HasAnyFlags(RF_ClassDefaultObject) && Object->GetClass()->HasAnyClassFlags(CLASS_Config)
+				&& Object->GetClass()->ClassDefaultObject == Object)
+			{
+				Object->GetClass()->ClassDefaultObject = nullptr;
+				Item->bNative = false;
+			}
 			if (Item && !Item->bNative && Item->Object != Transient)
 			{
 				Item->bRootSet = false;

@@ -111,6 +111,14 @@ public:
 	static bool IsCustomAsset(FString PackageName);
 	static FName RemoveClassPrefix(FName AssetName, const UClass* Class);
 
+#if WITH_EDITOR
+	/**
+	 * Puts the package's levels and folder on the project's cook lists, writes the packaging settings to the
+	 * project's configuration and makes sure static lighting is allowed, offering an editor restart when it was not.
+	 */
+	void ApplyCookSettings();
+#endif
+
 	UPROPERTY(EditDefaultsOnly, Category = "Package")
 	FZ4PackageData Data;
 

@@ -6,6 +6,7 @@
 #include "UObject/ObjectPtr.h"
 #include "Templates/Casts.h"
 
+class FProperty;
 class FReferenceCollector;
 class UWorld;
 
@@ -38,6 +39,20 @@ public:
 	virtual bool Rename(const TCHAR* NewName = nullptr, UObject* NewOuter = nullptr, ERenameFlags Flags = REN_None);
 
 	static void AddReferencedObjects(UObject* InThis, FReferenceCollector& Collector) {}
+
+	/** Lets a class keep its config under another section name than its path (one moved to another module). */
+	virtual void OverrideConfigSection(FString& SectionName) {}
+	/** Reads this object's config properties from the class's section of its Default<Config>.ini (or Filename). */
+	void LoadConfig(UClass* ConfigClass = nullptr, const TCHAR* Filename = nullptr, uint32 PropagationFlags = 0, FProperty* PropertyToLoad = nullptr);
+	/** The project's Config/Default<ClassConfigName>.ini. */
+	FString GetDefaultConfigFilename() const;
+	/**
+	 * Writes this object's config properties into the class's section of its default config file (or of
+	 * SpecificFileLocation), keeping the rest of the file. False when the file cannot be written (read-only).
+	 */
+	bool TryUpdateDefaultConfigFile(const FString& SpecificFileLocation = TEXT(""), bool bWarnIfFail = true);
+	UE_DEPRECATED(5.0, "UpdateDefaultConfigFile has been deprecated, please use TryUpdateDefaultConfigFile instead.")
+	void UpdateDefaultConfigFile(const FString& SpecificFileLocation = TEXT(""));
 
 	bool ConditionalBeginDestroy();
 };

@@ -2,6 +2,7 @@
 
 #include "CoreMinimal.h"
 #include "UObject/TopLevelAssetPath.h"
+#include "SoftObjectPath.generated.h"
 
 class UObject;
 
@@ -46,4 +47,26 @@ struct COREUOBJECT_API FSoftObjectPath
 private:
 	FTopLevelAssetPath AssetPath;
 	FString SubPathString;
+};
+
+/** Structure for file paths that are displayed in the editor with a picker UI. */
+USTRUCT(BlueprintType)
+struct FFilePath
+{
+	GENERATED_BODY()
+
+	/** The path to the file. */
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = FilePath)
+	FString FilePath;
+};
+
+/** Structure for directory paths that are displayed in the editor with a picker UI. */
+USTRUCT(BlueprintType)
+struct FDirectoryPath
+{
+	GENERATED_BODY()
+
+	/** The path to the directory. */
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = Path)
+	FString Path;
 };

@@ -1,0 +1,7 @@
+#include "Engine/RendererSettings.h"
+
+URendererSettings::URendererSettings(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+	bAllowStaticLighting = true;
+}
