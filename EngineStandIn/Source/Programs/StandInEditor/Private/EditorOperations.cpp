@@ -7,6 +7,7 @@ namespace UE::StandInEditor
 	const TArray<FEditorOperation>& GetEditorOperations()
 	{
 		static const TArray<FEditorOperation> Operations = {
+			{TEXT("ApplyCookSettings"), TEXT("Apply Cook Settings"), [](UZ4Package& Package) { Package.ApplyCookSettings(); }, nullptr},
 		};
 		return Operations;
 	}

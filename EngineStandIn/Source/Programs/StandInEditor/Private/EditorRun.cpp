@@ -17,6 +17,7 @@
 #include "PackageSummary.h"
 #include "ProjectSession.h"
 #include "StandIn/DialogScript.h"
+#include "StandIn/EditorRestart.h"
 #include "StandIn/LogCapture.h"
 #include "UObject/StrongObjectPtr.h"
 #include "Z4Package.h"
@@ -138,6 +139,16 @@ namespace UE::StandInEditor
 			return Package;
 		}
 
+		// A restart the editor was asked for needs nothing here: the next run starts with what was saved.
+		void ReportRestartRequests(FEditorConsole& Console)
+		{
+			if (!UE::StandIn::GetEditorRestartRequests().IsEmpty())
+			{
+				Console.PrintLine(TEXT("  The editor was asked to restart: the settings saved take effect from the next run"));
+				UE::StandIn::ResetEditorRestartRequests();
+			}
+		}
+
 		void RunOperations(const FEditorOptions& Options, UZ4Package* Package, FEditorConsole& Console, FEditorLoop& Loop)
 		{
 			for (const FString& Name : Options.Operations)
@@ -153,6 +164,7 @@ namespace UE::StandInEditor
 					Operation->RunInEditor();
 				}
 				Loop.TickUntilIdle();
+				ReportRestartRequests(Console);
 			}
 		}
 
