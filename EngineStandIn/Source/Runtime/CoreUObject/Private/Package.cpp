@@ -8,6 +8,7 @@
 #include "Misc/OutputDeviceError.h"
 #include "ObjectConstruction.h"
 #include "PackageLoader.h"
+#include "PackageThumbnails.h"
 #include "PropertySerialization.h"
 
 DEFINE_LOG_CATEGORY_STATIC(LogSavePackage, Log, All);
@@ -171,6 +172,12 @@ FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, con
 	Context.Imports.erase(ToJsonString(InOuter->GetName()));
 	Document["Imports"] = Context.Imports;
 	Document["SoftReferences"] = Context.SoftReferences;
+#if WITH_EDITORONLY_DATA
+	if (InOuter->HasThumbnailMap())
+	{
+		WriteThumbnails(InOuter->AccessThumbnailMap(), Document);
+	}
+#endif
 
 	const FString Text = FromJsonString(Document.dump(1, '\t'));
 	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();

@@ -6,6 +6,7 @@
 #include "Misc/PackageName.h"
 #include "Misc/FileHelper.h"
 #include "ObjectConstruction.h"
+#include "PackageThumbnails.h"
 #include "PropertySerialization.h"
 #include "UObjectArray.h"
 
@@ -231,6 +232,12 @@ namespace UE::StandIn
 			UE_LOG(LogLinker, Error, TEXT("Failed to load '%s': %s"), *Filename, *Error);
 			return nullptr;
 		}
+		FThumbnailMap Thumbnails;
+		if (!ReadThumbnails(Document, Thumbnails, Error))
+		{
+			UE_LOG(LogLinker, Error, TEXT("Failed to load '%s': %s"), *Filename, *Error);
+			return nullptr;
+		}
 
 		// Every class must be known before anything is made, so a bad file leaves nothing behind.
 		const FString PackagePrefix = LongPackageName + TEXT(".");
@@ -322,6 +329,13 @@ namespace UE::StandIn
 				return Abandon(FString::Printf(TEXT("object %s: %s"), *Entries[Index].Name, *Context.Error));
 			}
 		}
+#if WITH_EDITORONLY_DATA
+		// The editor reads a package's thumbnails with it, so saving it again keeps them.
+		if (Thumbnails.Num() > 0)
+		{
+			Package->AccessThumbnailMap() = MoveTemp(Thumbnails);
+		}
+#endif
 		Package->SetFlags(RF_WasLoaded);
 		for (UObject* Object : Created)
 		{

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Misc/ObjectThumbnail.h"
 #include "UObject/Object.h"
 
 struct FSavePackageArgs;
@@ -72,7 +73,28 @@ public:
 	void SetLoadedPath(const FString& Path) { LoadedPath = Path; }
 	UObject* FindAssetInPackage() const;
 
+#if WITH_EDITORONLY_DATA
+	/** The thumbnails saved with this package: read when it loads, written when it saves. */
+	bool HasThumbnailMap() const { return ThumbnailMap.IsValid(); }
+	const FThumbnailMap& GetThumbnailMap() const
+	{
+		check(ThumbnailMap.IsValid());
+		return *ThumbnailMap;
+	}
+	FThumbnailMap& AccessThumbnailMap()
+	{
+		if (!ThumbnailMap.IsValid())
+		{
+			ThumbnailMap = MakeUnique<FThumbnailMap>();
+		}
+		return *ThumbnailMap;
+	}
+#endif
+
 private:
 	bool bDirty = false;
 	FString LoadedPath;
+#if WITH_EDITORONLY_DATA
+	TUniquePtr<FThumbnailMap> ThumbnailMap;
+#endif
 };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Misc/ObjectThumbnail.h"
+#include "PropertySerialization.h"
+
+namespace UE::StandIn
+{
+	// A package document's "Thumbnails": an array of { "ObjectFullName", "ImageWidth", "ImageHeight",
+	// "CompressedImageData" (Base64) }, present only when the package has thumbnails.
+	void WriteThumbnails(FThumbnailMap& Thumbnails, FJson& Document);
+	// False, with the reason, when the section is there but malformed.
+	bool ReadThumbnails(const FJson& Document, FThumbnailMap& OutThumbnails, FString& OutError);
+}
