@@ -14,6 +14,10 @@ namespace StandInEditorTest
 	// <build>/Engine/Binaries/Win64/StandInEditor, run from the project's folder.
 	ProgramTest::FProcessResult RunEditor(const UE::StandIn::FTestProject& Project, const std::vector<std::string>& Arguments);
 
+	// The same on a terminal (a pseudo-terminal 100 columns wide): what the terminal received, control
+	// characters included.
+	ProgramTest::FProcessResult RunEditorOnTerminal(const UE::StandIn::FTestProject& Project, const std::vector<std::string>& Arguments);
+
 	std::filesystem::path SourcePath(const std::string& RelativePath);
 
 	// Examples/SampleProject copied to a temporary folder, with the plug-in installed in the copy.

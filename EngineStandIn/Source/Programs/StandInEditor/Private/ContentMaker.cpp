@@ -13,12 +13,16 @@
 #include "Engine/Texture.h"
 #include "Engine/World.h"
 #include "ExternalActorPackages.h"
+#include "TextureImages.h"
 #include "GameFramework/Actor.h"
 #include "Materials/MaterialInterface.h"
 #include "Misc/PackageName.h"
+#include "Misc/ScopedSlowTask.h"
 #include "UObject/Package.h"
 #include "UObject/SavePackage.h"
 #include "Z4Package.h"
+
+#define LOCTEXT_NAMESPACE "StandInEditorContent"
 
 namespace UE::StandInEditor
 {
@@ -93,14 +97,17 @@ namespace UE::StandInEditor
 				return false;
 			}
 		}
+		FScopedSlowTask Progress(MadeAssets.Num() * 2, LOCTEXT("MakingContent", "Making content"));
+		Progress.MakeDialog();
 		for (const FMadeAsset& Made : MadeAssets)
 		{
+			Progress.EnterProgressFrame(1, FText::FromString(FString::Printf(TEXT("Making %s"), *Made.Asset->GetName())));
 			if (!FillAsset(Made, OutError))
 			{
 				return false;
 			}
 		}
-		return SaveAll(OutError);
+		return SaveAll(Progress, OutError);
 	}
 
 	bool FContentMaker::CheckNothingExists(const TArray<FAssetDescription>& Assets, FString& OutError) const
@@ -267,6 +274,14 @@ namespace UE::StandInEditor
 			AnimBlueprint->TargetSkeleton = Skeleton;
 #endif
 		}
+		else if (UTexture* Texture = Cast<UTexture>(Made.Asset))
+		{
+			if (!MakeTextureImage(*Texture, OutError))
+			{
+				OutError = FString::Printf(TEXT("%s: %s"), *Description.Label, *OutError);
+				return false;
+			}
+		}
 		else if (UZ4Package* Package = Cast<UZ4Package>(Made.Asset))
 		{
 			if (!Description.PublicName.IsEmpty())
@@ -331,13 +346,14 @@ namespace UE::StandInEditor
 		return true;
 	}
 
-	bool FContentMaker::SaveAll(FString& OutError)
+	bool FContentMaker::SaveAll(FSlowTask& Progress, FString& OutError)
 	{
 		FSavePackageArgs SaveArgs;
 		SaveArgs.TopLevelFlags = RF_Standalone;
 		for (const TPair<UPackage*, UObject*>& Item : PackagesToSave)
 		{
 			const FString PackageName = Item.Key->GetName();
+			Progress.EnterProgressFrame(float(MadeAssets.Num()) / PackagesToSave.Num(), FText::FromString(FString::Printf(TEXT("Saving %s"), *PackageName)));
 			const FString Filename = FPackageName::LongPackageNameToFilename(PackageName, PackageExtension(Item.Value));
 			if (!UPackage::Save(Item.Key, Item.Value, *Filename, SaveArgs).IsSuccessful())
 			{
@@ -391,3 +407,5 @@ namespace UE::StandInEditor
 		return Cast<UClass>(StaticLoadObject(UClass::StaticClass(), nullptr, *Name, nullptr, LOAD_NoWarn));
 	}
 }
+
+#undef LOCTEXT_NAMESPACE

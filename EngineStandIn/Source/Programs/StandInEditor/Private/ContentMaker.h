@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "ContentDescription.h"
 
+struct FSlowTask;
 class UClass;
 class UObject;
 class UPackage;
@@ -34,7 +35,7 @@ namespace UE::StandInEditor
 		bool CompileBlueprint(const FMadeAsset& Made, FString& OutError);
 		bool FillAsset(const FMadeAsset& Made, FString& OutError);
 		bool PlaceActors(const FMadeAsset& Made, FString& OutError);
-		bool SaveAll(FString& OutError);
+		bool SaveAll(FSlowTask& Progress, FString& OutError);
 
 		// An asset of the description or one already in a mounted content folder.
 		UObject* FindAsset(const FString& Reference) const;

@@ -7,6 +7,7 @@
 #include "HAL/PlatformTime.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "StandIn/NotificationLog.h"
 #include "UObject/UObjectGlobals.h"
 
 namespace UE::StandInEditor
@@ -38,6 +39,7 @@ namespace UE::StandInEditor
 			FTSTicker::GetCoreTicker().Tick(static_cast<float>(Now - LastTime));
 			LastTime = Now;
 			PrintConsoleOutput();
+			PrintNotifications();
 			if (IsAnyProgramRunning())
 			{
 				QuietSince = Now;
@@ -67,6 +69,44 @@ namespace UE::StandInEditor
 			}
 		}
 		return false;
+	}
+
+	void FEditorLoop::PrintNotifications()
+	{
+		const TArray<UE::StandIn::FShownNotification> Notifications = UE::StandIn::GetShownNotifications();
+		for (int32 Index = 0; Index < Notifications.Num(); ++Index)
+		{
+			const UE::StandIn::FShownNotification& Notification = Notifications[Index];
+			FString Line = TEXT("  Notification");
+			switch (Notification.CompletionState)
+			{
+				case SNotificationItem::CS_Pending:
+					Line += TEXT(" (in progress)");
+					break;
+				case SNotificationItem::CS_Success:
+					Line += TEXT(" (success)");
+					break;
+				case SNotificationItem::CS_Fail:
+					Line += TEXT(" (failed)");
+					break;
+				default:
+					break;
+			}
+			Line += TEXT(": ") + Notification.Text;
+			if (!Notification.SubText.IsEmpty())
+			{
+				Line += TEXT("\n    ") + Notification.SubText.Replace(TEXT("\n"), TEXT("\n    "));
+			}
+			if (!PrintedNotifications.IsValidIndex(Index))
+			{
+				PrintedNotifications.SetNum(Index + 1);
+			}
+			if (!PrintedNotifications[Index].Equals(Line, ESearchCase::CaseSensitive))
+			{
+				Console.PrintLine(Line);
+				PrintedNotifications[Index] = Line;
+			}
+		}
 	}
 
 	void FEditorLoop::PrintConsoleOutput()

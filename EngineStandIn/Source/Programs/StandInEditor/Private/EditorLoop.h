@@ -9,7 +9,8 @@ namespace UE::StandInEditor
 
 	// The editor's main loop, run after each operation until the work it started has finished: the core
 	// ticker (where the plug-in watches its tools) and the programs started meanwhile. Programs that would
-	// show a console window of their own write to a console file instead, which is printed as it grows.
+	// show a console window of their own write to a console file instead, which is printed as it grows, and
+	// notifications are printed when they appear and whenever they change.
 	class FEditorLoop
 	{
 	public:
@@ -20,11 +21,13 @@ namespace UE::StandInEditor
 	private:
 		bool IsAnyProgramRunning() const;
 		void PrintConsoleOutput();
+		void PrintNotifications();
 
 		FEditorConsole& Console;
 		UE::StandIn::FProcessLog ProcessLog;
 		FString ConsoleFile;
 		int64 ConsoleBytesPrinted = 0;
 		FString PartialConsoleLine;
+		TArray<FString> PrintedNotifications;
 	};
 }
