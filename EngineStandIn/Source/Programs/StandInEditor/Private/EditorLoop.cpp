@@ -1,12 +1,12 @@
 #include "EditorLoop.h"
 
-#include "Containers/Ticker.h"
 #include "EditorConsole.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "HAL/PlatformTime.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "StandIn/EditorTick.h"
 #include "StandIn/NotificationLog.h"
 #include "UObject/UObjectGlobals.h"
 
@@ -18,6 +18,8 @@ namespace UE::StandInEditor
 		// Work on the ticker notices a program's end only at its next check, and may start another program
 		// then: idle means nothing has run for this long.
 		constexpr double QuietSeconds = 0.5;
+		// The editor collects garbage between frames while it works, so what nobody holds goes meanwhile.
+		constexpr double GarbageCollectionSeconds = 1.0;
 	}
 
 	FEditorLoop::FEditorLoop(FEditorConsole& InConsole, const FString& InConsoleFile)
@@ -33,14 +35,20 @@ namespace UE::StandInEditor
 	{
 		double LastTime = FPlatformTime::Seconds();
 		double QuietSince = LastTime;
+		double LastGarbageCollection = LastTime;
 		while (true)
 		{
 			const double Now = FPlatformTime::Seconds();
-			FTSTicker::GetCoreTicker().Tick(static_cast<float>(Now - LastTime));
+			UE::StandIn::TickEditor(static_cast<float>(Now - LastTime));
 			LastTime = Now;
 			PrintConsoleOutput();
 			PrintNotifications();
-			if (IsAnyProgramRunning())
+			if (Now - LastGarbageCollection >= GarbageCollectionSeconds)
+			{
+				CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+				LastGarbageCollection = Now;
+			}
+			if (UE::StandIn::IsEditorCooking() || IsAnyProgramRunning())
 			{
 				QuietSince = Now;
 			}

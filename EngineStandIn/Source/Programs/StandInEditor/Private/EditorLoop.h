@@ -7,8 +7,9 @@ namespace UE::StandInEditor
 {
 	class FEditorConsole;
 
-	// The editor's main loop, run after each operation until the work it started has finished: the core
-	// ticker (where the plug-in watches its tools) and the programs started meanwhile. Programs that would
+	// The editor's main loop, run after each operation until the work it started has finished: the cooks
+	// the editor ticks, the core ticker (where the plug-in watches its tools) and the programs started
+	// meanwhile. Programs that would
 	// show a console window of their own write to a console file instead, which is printed as it grows, and
 	// notifications are printed when they appear and whenever they change.
 	class FEditorLoop

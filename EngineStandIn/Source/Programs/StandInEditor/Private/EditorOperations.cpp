@@ -1,5 +1,6 @@
 #include "EditorOperations.h"
 
+#include "StandIn/CookContent.h"
 #include "Z4Package.h"
 
 namespace UE::StandInEditor
@@ -8,6 +9,7 @@ namespace UE::StandInEditor
 	{
 		static const TArray<FEditorOperation> Operations = {
 			{TEXT("ApplyCookSettings"), TEXT("Apply Cook Settings"), [](UZ4Package& Package) { Package.ApplyCookSettings(); }, nullptr},
+			{TEXT("CookContent"), TEXT("Cook Content for Windows"), nullptr, []() { UE::StandIn::CookContent(TEXT("Windows")); }},
 		};
 		return Operations;
 	}
