@@ -13,6 +13,11 @@ public class QuillonSDKBase : ModuleRules
 			"Engine",
 		});
 
+		PrivateDependencyModuleNames.AddRange(new string[]
+		{
+			"AssetRegistry",
+		});
+
 		if (Target.bBuildEditor)
 		{
 			PrivateDependencyModuleNames.AddRange(new string[]

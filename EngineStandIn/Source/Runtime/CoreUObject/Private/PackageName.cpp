@@ -1,6 +1,7 @@
 #include "Misc/PackageName.h"
 #include "Misc/Paths.h"
 #include "HAL/FileManager.h"
+#include "StandIn/PackageQueryLog.h"
 
 namespace
 {
@@ -95,6 +96,10 @@ FString FPackageName::FilenameToLongPackageName(const FString& InFilename)
 
 bool FPackageName::DoesPackageExist(const FString& LongPackageName, FString* OutFilename, bool InAllowTextFormats)
 {
+	if (UE::StandIn::FPackageQueryLog::IsRecording())
+	{
+		UE::StandIn::FPackageQueryLog::Record(UE::StandIn::EPackageQuery::DoesPackageExist, FName(*LongPackageName));
+	}
 	if (!IsValidLongPackageName(LongPackageName))
 	{
 		return false;
@@ -210,11 +215,37 @@ void FPackageName::RegisterMountPoint(const FString& RootPath, const FString& Co
 		Content += TEXT("/");
 	}
 	MountPoints().Add({RootPath, Content});
+	OnContentPathMounted().Broadcast(RootPath, Content);
 }
 
 void FPackageName::UnRegisterMountPoint(const FString& RootPath, const FString& ContentPath)
 {
-	MountPoints().RemoveAll([&RootPath](const FMountPoint& Point) { return Point.Root.Equals(RootPath, ESearchCase::IgnoreCase); });
+	TArray<FMountPoint> Removed;
+	MountPoints().RemoveAll([&RootPath, &Removed](const FMountPoint& Point)
+		{
+			if (Point.Root.Equals(RootPath, ESearchCase::IgnoreCase))
+			{
+				Removed.Add(Point);
+				return true;
+			}
+			return false;
+		});
+	for (const FMountPoint& Point : Removed)
+	{
+		OnContentPathDismounted().Broadcast(Point.Root, Point.ContentPath);
+	}
+}
+
+FPackageName::FOnContentPathMountedEvent& FPackageName::OnContentPathMounted()
+{
+	static FOnContentPathMountedEvent Event;
+	return Event;
+}
+
+FPackageName::FOnContentPathDismountedEvent& FPackageName::OnContentPathDismounted()
+{
+	static FOnContentPathDismountedEvent Event;
+	return Event;
 }
 
 bool FPackageName::MountPointExists(const FString& RootPath)

@@ -88,6 +88,11 @@ namespace UE::StandIn
 	FStandInEngine::FStandInEngine(const FTestProject& Project, bool bLoadPluginModules)
 	{
 		StartEngine(GetEngineDir(), Project.GetUProjectPath(), Project.GetPluginDir());
+#if WITH_EDITOR
+		// The editor's registry is loaded once and stays, as in the editor, where nothing unloads it before the
+		// plug-in, which keeps a reference to it. It follows the roots as each project mounts and unmounts them.
+		FModuleManager::Get().LoadModuleChecked(TEXT("AssetRegistry"));
+#endif
 		if (bLoadPluginModules)
 		{
 			LoadPluginModules();

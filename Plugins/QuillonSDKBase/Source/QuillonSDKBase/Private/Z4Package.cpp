@@ -1,6 +1,7 @@
 #include "Z4Package.h"
 
 #include "Animation/AnimBlueprint.h"
+#include "AssetRegistry/AssetRegistryModule.h"
 #include "Engine/Blueprint.h"
 #include "Engine/SkeletalMesh.h"
 #include "Engine/StaticMesh.h"
@@ -8,14 +9,18 @@
 #include "Engine/World.h"
 #include "Misc/Guid.h"
 #include "Misc/Paths.h"
+#include "Modules/ModuleManager.h"
 #include "UObject/Package.h"
 
 #if WITH_EDITOR
+#include "AssetRegistry/IAssetRegistry.h"
 #include "Engine/RendererSettings.h"
 #include "Misc/MessageDialog.h"
 #include "QuillonSDKBase.h"
 #include "Settings/ProjectPackagingSettings.h"
 #include "UnrealEdMisc.h"
+#include "Z4DependencyQueryCache.h"
+#include "Z4SDKStatics.h"
 #endif
 
 #define LOCTEXT_NAMESPACE "Z4Package"
@@ -162,6 +167,101 @@ void UZ4Package::ApplyCookSettings()
 	if (FMessageDialog::Open(EAppMsgType::YesNo, Message, LOCTEXT("RestartRequiredTitle", "Restart Required")) == EAppReturnType::Yes)
 	{
 		FUnrealEdMisc::Get().RestartEditor(true);
+	}
+}
+#endif
+
+FAssetRegistryModule& UZ4Package::AssetRegistryModule()
+{
+	static FAssetRegistryModule& Module = FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry"));
+	return Module;
+}
+
+#if WITH_EDITOR
+namespace
+{
+	/**
+	 * Whether a dependency lies outside the package: not in the package's folder or below it, and not one of the
+	 * external-actor packages that the engine keeps apart from a level's own folder. The folder /Game/Pack does not
+	 * hold /Game/Pack2/M_Rock: a name has to continue the folder's with a slash to be in it.
+	 */
+	bool IsOutsidePackageFolder(const FString& PackageName, const FString& PackageFolder)
+	{
+		const bool bInFolder = PackageName.StartsWith(PackageFolder, ESearchCase::IgnoreCase)
+			&& (PackageFolder.EndsWith(TEXT("/")) || (PackageName.Len() > PackageFolder.Len() && PackageName[PackageFolder.Len()] == TEXT('/')));
+		return !bInFolder && !PackageName.StartsWith(TEXT("/Game/__ExternalActors__/"), ESearchCase::IgnoreCase);
+	}
+}
+
+void UZ4Package::FindAllDependencies()
+{
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	Dependencies.Empty();
+	ExternalDependencies.Empty();
+	TArray<FName> MainAssets;
+	Data.AssetsIndexMap.GetKeys(MainAssets);
+	for (const FName& MainAsset : MainAssets)
+	{
+		TSet<FName> Visited;
+		FindAssetDependencies(MainAsset, MainAsset, Visited, 0);
+	}
+	UZ4SDKStatics::SaveAsset(this);
+}
+
+void UZ4Package::FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited, int32 Depth)
+{
+	if (Visited.Contains(Asset))
+	{
+		return;
+	}
+	Visited.Add(Asset);
+
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	for (const FName& Dependency : Queries.GetDependencies(Asset))
+	{
+		const FString DependencyName = Dependency.ToString();
+		if (!IsCustomAsset(DependencyName) || !Queries.DoesPackageExist(Dependency))
+		{
+			continue;
+		}
+		Dependencies.FindOrAdd(Dependency).References.Add(MainAsset);
+		if (IsOutsidePackageFolder(DependencyName, PackageFolder))
+		{
+			ExternalDependencies.FindOrAdd(Dependency) = Depth;
+		}
+		FindAssetDependencies(MainAsset, Dependency, Visited, Depth + 1);
+	}
+}
+
+void UZ4Package::RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited)
+{
+	if (Visited.Contains(Asset))
+	{
+		return;
+	}
+	Visited.Add(Asset);
+
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	for (const FName& Dependency : Queries.GetDependencies(Asset))
+	{
+		const FString DependencyName = Dependency.ToString();
+		if (!IsCustomAsset(DependencyName))
+		{
+			continue;
+		}
+		if (FZ4ReferenceList* ReferenceList = Dependencies.Find(Dependency))
+		{
+			ReferenceList->References.Remove(MainAsset);
+			if (ReferenceList->References.Num() == 0)
+			{
+				Dependencies.Remove(Dependency);
+				if (IsOutsidePackageFolder(DependencyName, PackageFolder))
+				{
+					ExternalDependencies.Remove(Dependency);
+				}
+			}
+		}
+		RemoveAssetDependencies(MainAsset, Dependency, Visited);
 	}
 }
 #endif

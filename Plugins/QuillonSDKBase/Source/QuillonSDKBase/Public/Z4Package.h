@@ -6,6 +6,8 @@
 #include "Z4SDKTypes.h"
 #include "Z4Package.generated.h"
 
+class FAssetRegistryModule;
+class FZ4DependencyQueryCache;
 class UTexture2D;
 
 /** Holds data on an individual asset stored in a .pak / Z4Package */
@@ -119,6 +121,15 @@ public:
 	void ApplyCookSettings();
 #endif
 
+#if WITH_EDITOR
+	/**
+	 * Gathers the dependencies of every main asset again from the asset registry, from empty maps: Dependencies
+	 * with the main assets that reach each one, ExternalDependencies with those outside the package's folder.
+	 * Saves the package.
+	 */
+	void FindAllDependencies();
+#endif
+
 	UPROPERTY(EditDefaultsOnly, Category = "Package")
 	FZ4PackageData Data;
 
@@ -135,4 +146,23 @@ public:
 	FString PackageFolder;
 
 	FSimpleMulticastDelegate OnPackageChanged;
+
+private:
+	/** The engine's asset registry module, loaded on first use. */
+	static FAssetRegistryModule& AssetRegistryModule();
+
+#if WITH_EDITOR
+	/**
+	 * Records the packages reachable from Asset as dependencies of MainAsset, depth first: each custom package that
+	 * is on disk goes into Dependencies, and those outside the package's folder into ExternalDependencies with the
+	 * Depth of their last listing. The walk does not go through a package in Visited again.
+	 */
+	void FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited, int32 Depth);
+
+	/** Withdraws MainAsset from the dependencies reachable from Asset, dropping those that no main asset reaches now. */
+	void RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited);
+
+	/** The registry's answers shared by the walks of the running operation; null between operations. */
+	FZ4DependencyQueryCache* DependencyQueryCache = nullptr;
+#endif
 };

@@ -32,4 +32,11 @@ public:
 	static void QueryRootContentPaths(TArray<FString>& OutRootContentPaths, bool bIncludeReadOnlyRoots = false, bool bWithoutLeadingSlashes = false, bool bWithoutTrailingSlashes = false);
 	// The folder a root is mounted at, empty when it is not mounted.
 	static FString GetContentPathForRoot(const FString& RootPath);
+
+	/** (Root such as /Game/, content folder): after a root was mounted. */
+	DECLARE_MULTICAST_DELEGATE_TwoParams(FOnContentPathMountedEvent, const FString&, const FString&);
+	static FOnContentPathMountedEvent& OnContentPathMounted();
+	/** (Root such as /Game/, content folder): after a mounted root was taken away. */
+	DECLARE_MULTICAST_DELEGATE_TwoParams(FOnContentPathDismountedEvent, const FString&, const FString&);
+	static FOnContentPathDismountedEvent& OnContentPathDismounted();
 };

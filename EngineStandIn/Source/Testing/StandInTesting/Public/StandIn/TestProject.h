@@ -35,7 +35,8 @@ namespace UE::StandIn
 	};
 
 	// Starts the engine on a project as the editor does: paths and mounts, the working folder at the
-	// engine's binaries, the object system, the engine's modules and then the plug-in's.
+	// engine's binaries, the object system, the engine's modules (in the editor build the asset registry,
+	// which scans the mounted content) and then the plug-in's.
 	class STANDINTESTING_API FStandInEngine
 	{
 	public:
