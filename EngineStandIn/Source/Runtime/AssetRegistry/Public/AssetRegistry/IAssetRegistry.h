@@ -11,7 +11,9 @@ ASSETREGISTRY_API DECLARE_LOG_CATEGORY_EXTERN(LogAssetRegistry, Log, All);
 
 /**
  * The editor's index of the content on disk: the assets of every package under the mounted roots and the
- * packages each one depends on, read from the package files without loading them.
+ * packages each one depends on, read from the package files without loading them. An asset that exists only in
+ * memory is known once AssetCreated is called for it; unlike the engine's, this registry does not look through
+ * the loaded objects for assets it was not told of.
  *
  * Orders, which callers see and may rely on:
  * - GetAssets returns its assets sorted by long package name, then by asset name (both ignoring case).
@@ -24,7 +26,7 @@ class ASSETREGISTRY_API IAssetRegistry
 public:
 	virtual ~IAssetRegistry() = default;
 
-	/** Appends the assets that match the filter. False when the filter cannot match anything. */
+	/** Appends the assets that match the filter. */
 	virtual bool GetAssets(const FARFilter& Filter, TArray<FAssetData>& OutAssetData, bool bSkipARFilteredAssets = true) const = 0;
 
 	/** The asset at the object path (/Game/Pack/SM_Rock.SM_Rock); an invalid record when there is none. */
@@ -40,7 +42,7 @@ public:
 		UE::AssetRegistry::EDependencyCategory Category = UE::AssetRegistry::EDependencyCategory::Package,
 		const UE::AssetRegistry::FDependencyQuery& Flags = UE::AssetRegistry::FDependencyQuery()) const = 0;
 
-	/** Appends the long package names of the known packages that depend on the package. False when none does. */
+	/** Appends the long package names of the known packages that depend on the package. False when the package is neither known nor referenced. */
 	virtual bool GetReferencers(FName PackageName, TArray<FName>& OutReferencers,
 		UE::AssetRegistry::EDependencyCategory Category = UE::AssetRegistry::EDependencyCategory::Package,
 		const UE::AssetRegistry::FDependencyQuery& Flags = UE::AssetRegistry::FDependencyQuery()) const = 0;
