@@ -22,7 +22,12 @@ public class QuillonSDKBase : ModuleRules
 		{
 			PrivateDependencyModuleNames.AddRange(new string[]
 			{
+				"AssetTools",
 				"DeveloperToolSettings",
+				"ImageWrapper",
+				"Slate",
+				"SlateCore",
+				"TargetPlatform",
 				"UnrealEd",
 			});
 		}

@@ -2,6 +2,9 @@
 
 #include "Modules/ModuleManager.h"
 #include "StandIn/EngineLaunch.h"
+#if WITH_EDITOR
+#include "StandIn/OpenAssetEditors.h"
+#endif
 #include "StandIn/StringConv.h"
 #include "UObject/UObjectGlobals.h"
 #include <filesystem>
@@ -101,13 +104,17 @@ namespace UE::StandIn
 
 	FStandInEngine::~FStandInEngine()
 	{
+#if WITH_EDITOR
+		// As the editor does when it closes: its asset editors go before the modules and the content they show.
+		CloseAllAssetEditors();
+#endif
 		UnloadPluginModules();
 		StopEngine();
 	}
 
 	void FStandInEngine::LoadPluginModules()
 	{
-		for (const TCHAR* Module : {TEXT("QuillonSDKBase")})
+		for (const TCHAR* Module : {TEXT("QuillonSDKBase"), TEXT("QuillonSDKBaseEditor")})
 		{
 			if (FModuleManager::Get().ModuleExists(Module) && !FModuleManager::Get().IsModuleLoaded(Module))
 			{

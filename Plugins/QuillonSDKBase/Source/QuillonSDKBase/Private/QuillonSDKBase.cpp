@@ -3,6 +3,7 @@
 #include "Modules/ModuleManager.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
+#include "Z4PakToolWatcher.h"
 #include "Z4SDKManager.h"
 
 DEFINE_LOG_CATEGORY(Z4LogSDK);
@@ -31,6 +32,10 @@ void FQuillonSDKBaseModule::StartupModule()
 
 void FQuillonSDKBaseModule::ShutdownModule()
 {
+#if WITH_EDITOR
+	// The watchers tick from the core ticker, which outlives this module.
+	FZ4PakToolWatcher::StopAll();
+#endif
 	if (!SDKManager.IsValid())
 	{
 		return;

@@ -13,13 +13,35 @@
 #include "UObject/Package.h"
 
 #if WITH_EDITOR
+#include "AssetImportTask.h"
+#include "AssetRegistry/ARFilter.h"
+#include "AssetRegistry/AssetData.h"
 #include "AssetRegistry/IAssetRegistry.h"
+#include "AssetToolsModule.h"
+#include "CookOnTheSide/CookOnTheFlyServer.h"
 #include "Engine/RendererSettings.h"
+#include "HAL/FileManager.h"
+#include "HAL/PlatformFileManager.h"
+#include "HAL/PlatformMisc.h"
+#include "HAL/PlatformProcess.h"
+#include "IAssetTools.h"
+#include "IImageWrapper.h"
+#include "IImageWrapperModule.h"
+#include "Interfaces/ITargetPlatformManagerModule.h"
+#include "Misc/CoreMisc.h"
+#include "Misc/FileHelper.h"
 #include "Misc/MessageDialog.h"
+#include "Misc/ObjectThumbnail.h"
+#include "Misc/ScopedSlowTask.h"
+#include "ObjectTools.h"
 #include "QuillonSDKBase.h"
 #include "Settings/ProjectPackagingSettings.h"
 #include "UnrealEdMisc.h"
+#include "Z4CookKeeper.h"
 #include "Z4DependencyQueryCache.h"
+#include "Z4PakFileLocations.h"
+#include "Z4PakToolWatcher.h"
+#include "Z4SDKManager.h"
 #include "Z4SDKStatics.h"
 #endif
 
@@ -171,6 +193,215 @@ void UZ4Package::ApplyCookSettings()
 }
 #endif
 
+#if WITH_EDITOR
+void UZ4Package::GetExportAssets(TArray<FName>& OutPackageNames) const
+{
+	OutPackageNames.Reset();
+	for (const TPair<FName, int32>& MainAsset : Data.AssetsIndexMap)
+	{
+		OutPackageNames.Add(MainAsset.Key);
+	}
+	for (const TPair<FName, FZ4ReferenceList>& Dependency : Dependencies)
+	{
+		OutPackageNames.Add(Dependency.Key);
+	}
+	OutPackageNames.Add(GetOutermost()->GetFName());
+
+	// Thumbnails from other content (the plug-in's defaults) are not the creator's to ship.
+	auto AddCustomThumbnail = [&OutPackageNames](const UTexture2D* Thumbnail)
+	{
+		if (!Thumbnail)
+		{
+			return;
+		}
+		const FName ThumbnailPackageName = Thumbnail->GetOutermost()->GetFName();
+		if (IsCustomAsset(ThumbnailPackageName.ToString()))
+		{
+			OutPackageNames.Add(ThumbnailPackageName);
+		}
+	};
+	for (const FZ4Asset& Asset : Data.Assets)
+	{
+		AddCustomThumbnail(Asset.Thumbnail);
+	}
+	AddCustomThumbnail(Data.Thumbnail);
+}
+
+void UZ4Package::GetExportAssets(TArray<FAssetData>& OutAssets) const
+{
+	FARFilter Filter;
+	GetExportAssets(Filter.PackageNames);
+	AssetRegistryModule().Get().GetAssets(Filter, OutAssets, true);
+}
+
+void UZ4Package::CookAssets()
+{
+	ITargetPlatform* WindowsPlatform = GetTargetPlatformManagerRef().FindTargetPlatform(TEXT("Windows"));
+	if (!WindowsPlatform)
+	{
+		UE_LOG(Z4LogSDK, Error, TEXT("Cannot cook %s: the target platform \"Windows\" is not installed with this editor."), *GetOutermost()->GetName());
+		return;
+	}
+
+	UCookOnTheFlyServer* Cooker = NewObject<UCookOnTheFlyServer>(GetTransientPackage());
+	// Without AutoTick the editor never ticks the cooker, and its cook would never run.
+	Cooker->Initialize(ECookMode::CookByTheBook, ECookInitializationFlags::AutoTick, FString());
+
+	TArray<FName> ExportAssets;
+	GetExportAssets(ExportAssets);
+	UCookOnTheFlyServer::FCookByTheBookStartupOptions StartupOptions;
+	StartupOptions.TargetPlatforms.Add(WindowsPlatform);
+	for (const FName& PackageName : ExportAssets)
+	{
+		StartupOptions.CookPackages.Add(PackageName.ToString());
+	}
+	StartupOptions.bGenerateDependenciesForMaps = true;
+	Cooker->StartCookByTheBook(StartupOptions);
+	FZ4CookKeeper::KeepWhileCooking(Cooker);
+}
+#endif
+
+#if WITH_EDITOR
+namespace
+{
+	// The pak name becomes a file name under Paks and part of the listing console's command line.
+	bool CanUsePakName(const FString& PakName)
+	{
+		if (FZ4PakFileLocations::IsSafePakName(PakName))
+		{
+			return true;
+		}
+		FMessageDialog::Open(EAppMsgType::Ok, FText::Format(LOCTEXT("UnsafePakName",
+			"The pak cannot be named \"{0}\" (the package's name without its spaces). A pak name may not be empty, contain two dots in a row, "
+			"control characters or any of / \\ \" : * ? < > | & ^ %, or be a device name such as CON, PRN, AUX, NUL, COM1 or LPT1. "
+			"Rename the package and try again."), FText::FromString(PakName)));
+		return false;
+	}
+}
+
+void UZ4Package::MakePakFile()
+{
+	if (!CanUsePakName(FZ4PakFileLocations::GetPakName(Data.Name)))
+	{
+		return;
+	}
+	// The manifest is one file for the whole project, and a running tool may still be reading it.
+	const FString PakBeingMade = FZ4PakToolWatcher::GetPakBeingMade();
+	if (!PakBeingMade.IsEmpty())
+	{
+		FMessageDialog::Open(EAppMsgType::Ok, FText::Format(LOCTEXT("PakToolRunning",
+			"The pak tool is still making {0}. Wait until it has finished (a notification will tell), then try again."), FText::FromString(PakBeingMade)));
+		return;
+	}
+
+	const int32 NumExternalDependencies = ExternalDependencies.Num();
+	if (NumExternalDependencies != 0)
+	{
+		const FText Message = FText::Format(LOCTEXT("ExternalDependencies",
+			"{0} assets are outside of this package's directory. It's recommended that you keep all assets in the same uniquely-named directory, else there can be naming conflicts with other packages.\n\nPackage anyway?"),
+			NumExternalDependencies);
+		if (FMessageDialog::Open(EAppMsgType::OkCancel, Message) != EAppReturnType::Ok)
+		{
+			return;
+		}
+	}
+	MakePakFileInternal();
+}
+
+void UZ4Package::MakePakFileInternal()
+{
+	TArray<FAssetData> ExportAssets;
+	GetExportAssets(ExportAssets);
+	const FString CookedContentDir = FZ4PakFileLocations::GetCookedContentDir();
+	const FString GameRoot = TEXT("/Game/");
+
+	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
+	FString Manifest;
+	TArray<FString> SourcePaths;
+	TArray<FString> MountPaths;
+	int32 NumUncooked = 0;
+	for (const FAssetData& Asset : ExportAssets)
+	{
+		if (!Asset.IsValid() || FAssetData::IsRedirectorClassName(Asset.AssetClassPath))
+		{
+			continue;
+		}
+		const TCHAR* const Extensions[] = {Asset.GetClass() == UWorld::StaticClass() ? TEXT(".umap") : TEXT(".uasset"), TEXT(".ubulk"), TEXT(".uexp")};
+		for (const TCHAR* Extension : Extensions)
+		{
+			const FString ContentPath = Asset.PackagePath.ToString() + TEXT("/") + Asset.AssetName.ToString() + Extension;
+			// Only the content root is mapped: a folder named Game inside the content stays part of the path.
+			FString DiskPath = ContentPath;
+			FString MountPath = ContentPath;
+			if (ContentPath.StartsWith(GameRoot, ESearchCase::IgnoreCase))
+			{
+				const FString Relative = ContentPath.RightChop(GameRoot.Len());
+				DiskPath = CookedContentDir + Relative;
+				MountPath = TEXT("../../../QuillonVTT/Content/") + Relative;
+			}
+			if (PlatformFile.FileExists(*DiskPath))
+			{
+				// Quoted: the default project and engine folders ("Unreal Projects", "Program Files") hold spaces.
+				Manifest += FString::Printf(TEXT("\"%s\" \"%s\"\n"), *DiskPath, *MountPath);
+				SourcePaths.Add(DiskPath);
+				MountPaths.Add(MountPath);
+			}
+			else if (Extension == Extensions[0])
+			{
+				++NumUncooked;
+				UE_LOG(Z4LogSDK, Warning, TEXT("File '%s' has not been cooked. Path on disk: %s"), *ContentPath, *DiskPath);
+			}
+		}
+	}
+
+	if (NumUncooked > 0)
+	{
+		const FText Message = FText::Format(LOCTEXT("UncookedFiles",
+			"{0} uncooked files. Unable to add these to the package. Check output log for details.\nPackage anyway?"), NumUncooked);
+		if (FMessageDialog::Open(EAppMsgType::OkCancel, Message) == EAppReturnType::Cancel)
+		{
+			return;
+		}
+	}
+
+	const FString ManifestFilePath = FZ4PakFileLocations::GetManifestFilePath();
+	FFileHelper::SaveStringToFile(Manifest, *ManifestFilePath, FFileHelper::EEncodingOptions::AutoDetect);
+
+	const FString PakFilePath = FZ4PakFileLocations::GetPakFilePath(FZ4PakFileLocations::GetPakName(Data.Name));
+	const FString PakToolDir = FZ4PakFileLocations::GetPakToolDir();
+	const TCHAR* const PakTool = TEXT("UnrealPak.exe");
+	const FString Arguments = FString::Printf(TEXT("\"%s\" -log -create=\"%s\" -compress"), *PakFilePath, *ManifestFilePath);
+	const FProcHandle PakToolProcess = FPlatformProcess::CreateProc(PakTool, *Arguments, false, false, false, nullptr, 0, *PakToolDir, nullptr, nullptr);
+
+	UE_LOG(Z4LogSDK, Log, TEXT("Pak Command: %s %s"), PakTool, *Arguments);
+	UE_LOG(Z4LogSDK, Log, TEXT("Pak Manifest: %s"), *Manifest);
+	UE_LOG(Z4LogSDK, Log, TEXT("UnrealPak Directory: %s"), *PakToolDir);
+	FZ4PakToolWatcher::Watch(PakToolProcess, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths));
+}
+
+void UZ4Package::LogPakFile()
+{
+	const FString PakName = FZ4PakFileLocations::GetPakName(Data.Name);
+	if (!CanUsePakName(PakName))
+	{
+		return;
+	}
+	const FString CmdDir = FPaths::Combine(FPlatformMisc::GetEnvironmentVariable(TEXT("WINDIR")), TEXT("System32"));
+	// The console starts in the system folder, where a path relative to the editor's folder finds nothing.
+	const FString PakFilePath = FPaths::ConvertRelativePathToFull(FZ4PakFileLocations::GetPakFilePath(PakName));
+	const FString UnrealPakPath = FPaths::ConvertRelativePathToFull(FPaths::Combine(FZ4PakFileLocations::GetPakToolDir(), TEXT("UnrealPak.exe")));
+	const FString ListArguments = FString::Printf(TEXT("\"%s\" -list -log"), *PakFilePath);
+	// The console drops the outer pair of quotes and runs what is left: the quoted tool with its arguments.
+	const FString CmdArguments = FString::Printf(TEXT("/k \"\"%s\" %s & pause\""), *UnrealPakPath, *ListArguments);
+
+	UE_LOG(LogTemp, Log, TEXT("UnrealPakPath: %s"), *UnrealPakPath);
+	UE_LOG(LogTemp, Log, TEXT("CmdArguments: %s"), *CmdArguments);
+
+	FProcHandle Console = FPlatformProcess::CreateProc(TEXT("cmd.exe"), *CmdArguments, false, false, false, nullptr, 0, *CmdDir, nullptr, nullptr);
+	FPlatformProcess::CloseProc(Console);
+}
+#endif
+
 FAssetRegistryModule& UZ4Package::AssetRegistryModule()
 {
 	static FAssetRegistryModule& Module = FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry"));
@@ -263,6 +494,167 @@ void UZ4Package::RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FNam
 		}
 		RemoveAssetDependencies(MainAsset, Dependency, Visited);
 	}
+}
+#endif
+
+#if WITH_EDITOR
+namespace
+{
+	// The folder below the project's content folder that holds the package folder: "Pack" for /Game/Pack, and
+	// the content folder itself for /Game, whose thumbnails are then imported to /Game/Thumbnails, where they are
+	// looked for. Other roots keep their whole path.
+	FString GetContentRelativeFolder(const FString& PackageFolder)
+	{
+		FString Relative = PackageFolder;
+		if (Relative.Equals(TEXT("/Game"), ESearchCase::IgnoreCase))
+		{
+			return FString();
+		}
+		Relative.RemoveFromStart(TEXT("/Game/"), ESearchCase::IgnoreCase);
+		return Relative;
+	}
+}
+
+void UZ4Package::FindAllAssets()
+{
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+
+	FARFilter Filter;
+	Filter.PackagePaths.Add(FName(*PackageFolder));
+	Filter.bRecursivePaths = true;
+	for (const UClass* Class : {UWorld::StaticClass(), UStaticMesh::StaticClass(), UBlueprint::StaticClass(), USkeletalMesh::StaticClass(), UAnimBlueprint::StaticClass()})
+	{
+		Filter.ClassPaths.Add(UZ4SDKStatics::TryConvertShortTypeNameToPathName(Class->GetFName()));
+	}
+	TArray<FAssetData> AssetDatas;
+	AssetRegistryModule().Get().GetAssets(Filter, AssetDatas, true);
+
+	{
+		FScopedSlowTask SlowTask(AssetDatas.Num(), LOCTEXT("AddingAssets", "Adding assets to the package"));
+		SlowTask.MakeDialog();
+		for (const FAssetData& AssetData : AssetDatas)
+		{
+			SlowTask.EnterProgressFrame(1.f, FText::Format(LOCTEXT("AddingAsset", "Adding {0}"), FText::FromName(AssetData.PackageName)));
+			AddAsset_Internal(AssetData);
+		}
+	}
+
+	OnPackageChanged.Broadcast();
+	UZ4SDKStatics::SaveAsset(this);
+}
+
+void UZ4Package::AddAsset(FAssetData AssetData)
+{
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	AddAsset_Internal(AssetData);
+	UZ4SDKStatics::SaveAsset(this);
+}
+
+void UZ4Package::AddAsset_Internal(FAssetData AssetData)
+{
+	if (Data.AssetsIndexMap.Contains(AssetData.PackageName))
+	{
+		return;
+	}
+	UClass* Class = AssetData.GetClass(EResolveClass::No);
+	if (!IsPackageClass(Class))
+	{
+		return;
+	}
+
+	FZ4Asset NewAsset;
+	NewAsset.AssetName = AssetData.PackageName;
+	NewAsset.ObjectPath = AssetData.GetObjectPathString();
+	NewAsset.Class = Class;
+	NewAsset.Name = RemoveClassPrefix(AssetData.AssetName, Class);
+	const int32 Index = Data.Assets.Add(NewAsset);
+	Data.AssetsIndexMap.Add(AssetData.PackageName, Index);
+
+	// Without an SDK manager (its blueprint missing from the plug-in's content) there is no default thumbnail.
+	const UZ4SDKManager* SDKManager = FQuillonSDKBaseModule::GetSDKMananger();
+	UTexture2D* DefaultThumbnail = SDKManager ? SDKManager->GetDefaultAssetThumbnail(GetAssetType(Class)).Get() : nullptr;
+
+	const FString TextureName = TEXT("T_") + AssetData.AssetName.ToString();
+	const FString TexturePath = (PackageFolder / TEXT("Thumbnails") / TextureName) + TEXT(".") + TextureName;
+	Data.Assets[Index].Thumbnail = Cast<UTexture2D>(StaticLoadObject(UTexture2D::StaticClass(), nullptr, *TexturePath, nullptr, LOAD_None, nullptr, true, nullptr));
+	if (!Data.Assets[Index].Thumbnail)
+	{
+		const FString PngPath = FPaths::ProjectContentDir() + (GetContentRelativeFolder(PackageFolder) / TEXT("Thumbnails") / TextureName) + TEXT(".png");
+		UObject* Imported = FPaths::FileExists(PngPath) ? ImportAsset(PngPath) : SaveThumbnail(AssetData.GetAsset(), PngPath);
+		Data.Assets[Index].Thumbnail = Imported ? Cast<UTexture2D>(Imported) : DefaultThumbnail;
+	}
+
+	if (Class == USkeletalMesh::StaticClass() && !Data.Skeletons.Contains(NewAsset.AssetName))
+	{
+		FZ4SkeletalMesh& Skeleton = Data.Skeletons.Add(NewAsset.AssetName);
+		Skeleton.Mesh = Cast<USkeletalMesh>(AssetData.GetAsset());
+		Skeleton.Path = AssetData.GetObjectPathString();
+		Skeleton.Thumbnail = Data.Assets[Index].Thumbnail;
+	}
+	if (Class == UAnimBlueprint::StaticClass() && !Data.Animations.Contains(NewAsset.AssetName))
+	{
+		FZ4AnimationInstance& Animation = Data.Animations.Add(NewAsset.AssetName);
+		Animation.AnimBP = Cast<UAnimBlueprint>(AssetData.GetAsset());
+		Animation.GeneratedClassPath = AssetData.GetObjectPathString() + TEXT("_C");
+		Animation.Thumbnail = Data.Assets[Index].Thumbnail;
+	}
+
+	TSet<FName> Visited;
+	FindAssetDependencies(AssetData.PackageName, AssetData.PackageName, Visited, 0);
+}
+
+UObject* UZ4Package::SaveThumbnail(UObject* Object, FString FilePath)
+{
+	// An asset that could not be loaded has nothing to render; its entry keeps the default thumbnail.
+	if (!Object)
+	{
+		return nullptr;
+	}
+	const FObjectThumbnail* Thumbnail = ThumbnailTools::GenerateThumbnailForObjectToSaveToDisk(Object);
+	FObjectThumbnail CustomThumbnail;
+	if (!Thumbnail)
+	{
+		ThumbnailTools::AssetHasCustomThumbnail(Object->GetFullName(), CustomThumbnail);
+		Thumbnail = &CustomThumbnail;
+	}
+	const TArray<uint8>& ImageData = Thumbnail->GetUncompressedImageData();
+	if (ImageData.Num() == 0)
+	{
+		return nullptr;
+	}
+
+	IImageWrapperModule& ImageWrapperModule = FModuleManager::LoadModuleChecked<IImageWrapperModule>(FName(TEXT("ImageWrapper")));
+	TSharedPtr<IImageWrapper> ImageWrapper = ImageWrapperModule.CreateImageWrapper(EImageFormat::PNG);
+	if (!ImageWrapper.IsValid())
+	{
+		return nullptr;
+	}
+	ImageWrapper->SetRaw(ImageData.GetData(), ImageData.Num(), Thumbnail->GetImageWidth(), Thumbnail->GetImageHeight(), ERGBFormat::BGRA, 8, 0);
+	const TArray64<uint8> PngData = ImageWrapper->GetCompressed(0);
+	// A thumbnail the wrapper cannot take would leave an empty file, which every later add would fail to import.
+	if (PngData.Num() == 0)
+	{
+		return nullptr;
+	}
+	FFileHelper::SaveArrayToFile(PngData, *FilePath, &IFileManager::Get(), 0);
+	return ImportAsset(FilePath);
+}
+
+UObject* UZ4Package::ImportAsset(FString FilePath)
+{
+	FAssetToolsModule& AssetToolsModule = FModuleManager::LoadModuleChecked<FAssetToolsModule>(FName(TEXT("AssetTools")));
+	UAssetImportTask* ImportTask = NewObject<UAssetImportTask>(GetTransientPackage());
+	ImportTask->Filename = FilePath;
+	ImportTask->DestinationPath = FPaths::GetPath(FilePath);
+	ImportTask->DestinationName = FPaths::GetBaseFilename(FilePath, true);
+	ImportTask->bReplaceExisting = true;
+	ImportTask->bReplaceExistingSettings = false;
+	ImportTask->bSave = true;
+	ImportTask->bAsync = false;
+	AssetToolsModule.Get().ImportAssetTasks({ImportTask});
+
+	const TArray<UObject*>& Objects = ImportTask->GetObjects();
+	return Objects.Num() > 0 ? Objects[0] : nullptr;
 }
 #endif
 

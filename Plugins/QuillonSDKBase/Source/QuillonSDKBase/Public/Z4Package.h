@@ -9,6 +9,7 @@
 class FAssetRegistryModule;
 class FZ4DependencyQueryCache;
 class UTexture2D;
+struct FAssetData;
 
 /** Holds data on an individual asset stored in a .pak / Z4Package */
 USTRUCT(BlueprintType)
@@ -115,10 +116,30 @@ public:
 
 #if WITH_EDITOR
 	/**
+	 * Starts a cook by the book, for Windows, of the export set and returns at once: the editor ticks the cook to its
+	 * end, which is when the cooked files are there to pack.
+	 */
+	void CookAssets();
+#endif
+
+#if WITH_EDITOR
+	/**
 	 * Puts the package's levels and folder on the project's cook lists, writes the packaging settings to the
 	 * project's configuration and makes sure static lighting is allowed, offering an editor restart when it was not.
 	 */
 	void ApplyCookSettings();
+#endif
+
+#if WITH_EDITOR
+	/**
+	 * Packs the Windows-cooked files of the export set: warns about outside dependencies and uncooked files,
+	 * writes the pak manifest and starts the pak tool on it without waiting. A notification tells the creator
+	 * later whether the pak was made with every file of the manifest.
+	 */
+	void MakePakFile();
+
+	/** Opens a console that lists the package's pak with the pak tool. */
+	void LogPakFile();
 #endif
 
 #if WITH_EDITOR
@@ -128,6 +149,17 @@ public:
 	 * Saves the package.
 	 */
 	void FindAllDependencies();
+#endif
+
+#if WITH_EDITOR
+	/**
+	 * "Add All Assets": adds every level, static mesh, blueprint, skeletal mesh and animation blueprint of the
+	 * package's folder and its subfolders that is not in the package yet, then tells the subscribers and saves.
+	 */
+	void FindAllAssets();
+
+	/** Adds one asset (from the details panel's asset picker) and saves the package. */
+	void AddAsset(FAssetData AssetData);
 #endif
 
 	UPROPERTY(EditDefaultsOnly, Category = "Package")
@@ -164,5 +196,32 @@ private:
 
 	/** The registry's answers shared by the walks of the running operation; null between operations. */
 	FZ4DependencyQueryCache* DependencyQueryCache = nullptr;
+#endif
+
+#if WITH_EDITOR
+	/** Adds one asset with its thumbnail, skeleton or animation entry and dependencies; does not save. */
+	void AddAsset_Internal(FAssetData AssetData);
+
+	/** Renders the editor thumbnail of Object, writes it to FilePath as PNG and imports that; null when any step fails. */
+	static UObject* SaveThumbnail(UObject* Object, FString FilePath);
+
+	/** Imports one file into the folder it lies in with the editor's asset tools; the first imported object or null. */
+	static UObject* ImportAsset(FString FilePath);
+#endif
+
+#if WITH_EDITOR
+	/** The export of MakePakFile once the creator has accepted the outside dependencies. */
+	void MakePakFileInternal();
+#endif
+
+#if WITH_EDITOR
+	/**
+	 * The export set: the packages whose files go into the pak, in order and with repeats kept. The main assets, their
+	 * dependencies, the package itself, then the creator's own thumbnails (the assets', then the package's).
+	 */
+	void GetExportAssets(TArray<FName>& OutPackageNames) const;
+
+	/** Appends the asset registry's records of the export set's packages, in the registry's order. */
+	void GetExportAssets(TArray<FAssetData>& OutAssets) const;
 #endif
 };

@@ -1,0 +1,478 @@
+// "Make Pak File" and "Log Pak File": the manifest of the cooked export set, the pak tool really run on it,
+// the creator told how it ended, and the console listing. The project lies under a folder with spaces, as
+// the engine's default "Unreal Projects" does.
+#include "../Core/CoreTestPrinters.h"
+#include "../Cooker/CookerTestUtils.h"
+#include "Containers/Ticker.h"
+#include "Engine/StaticMesh.h"
+#include "Engine/World.h"
+#include "HAL/PlatformMisc.h"
+#include "HAL/PlatformProcess.h"
+#include "Materials/Material.h"
+#include "Misc/Paths.h"
+#include "StandIn/DialogScript.h"
+#include "StandIn/EditorTick.h"
+#include "StandIn/EnginePaths.h"
+#include "StandIn/LogCapture.h"
+#include "StandIn/NotificationLog.h"
+#include "StandIn/ProcessLog.h"
+#include "StandIn/StringConv.h"
+#include "StandIn/TestProject.h"
+#include "UObject/Package.h"
+#include "Z4Package.h"
+#include "Z4SDKStatics.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+using namespace UE::StandIn;
+
+namespace
+{
+	namespace fs = std::filesystem;
+
+	const FName Z4LogSDKName(TEXT("Z4LogSDK"));
+	const FName LogTempName(TEXT("LogTemp"));
+
+	std::string ReadBytes(const FString& Path)
+	{
+		std::ifstream File(ToUtf8(Path), std::ios::binary);
+		return std::string(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
+	}
+
+	struct FToolRun
+	{
+		int32 ReturnCode = -1;
+		FString Output;
+	};
+
+	// Runs the stand-in's pak tool to completion, its output through a pipe.
+	FToolRun RunPakTool(const FString& Arguments)
+	{
+		void* ReadPipe = nullptr;
+		void* WritePipe = nullptr;
+		FPlatformProcess::CreatePipe(ReadPipe, WritePipe);
+		FProcHandle Tool = FPlatformProcess::CreateProc(TEXT("UnrealPak.exe"), *Arguments, false, true, true, nullptr, 0, nullptr, WritePipe);
+		FToolRun Run;
+		TArray<uint8> Bytes;
+		TArray<uint8> Chunk;
+		for (bool bRunning = Tool.IsValid(); bRunning;)
+		{
+			bRunning = FPlatformProcess::IsProcRunning(Tool);
+			FPlatformProcess::ReadPipeToArray(ReadPipe, Chunk);
+			Bytes.Append(Chunk);
+			std::this_thread::sleep_for(std::chrono::milliseconds(2));
+		}
+		FPlatformProcess::GetProcReturnCode(Tool, &Run.ReturnCode);
+		FPlatformProcess::CloseProc(Tool);
+		FPlatformProcess::ClosePipe(ReadPipe, WritePipe);
+		Run.Output = FromUtf8(std::string_view(reinterpret_cast<const char*>(Bytes.GetData()), Bytes.Num()));
+		return Run;
+	}
+
+	// The mount paths a pak lists, in its order.
+	TArray<FString> ListPak(const FString& PakPath)
+	{
+		const FToolRun Run = RunPakTool(FString::Printf(TEXT("\"%s\" -list"), *PakPath));
+		EXPECT_EQ(Run.ReturnCode, 0) << ToUtf8(Run.Output);
+		TArray<FString> Lines;
+		Run.Output.ParseIntoArrayLines(Lines);
+		TArray<FString> MountPaths;
+		for (const FString& Line : Lines)
+		{
+			FString Rest;
+			if (Line.Split(TEXT("LogPakFile: Display: \""), nullptr, &Rest) && Rest.Contains(TEXT("\" offset: ")))
+			{
+				MountPaths.Add(Rest.Left(Rest.Find(TEXT("\" offset: "))));
+			}
+		}
+		return MountPaths;
+	}
+
+	class FPakFileTest : public ::testing::Test
+	{
+	protected:
+		FTestProject Project{TEXT("My Project")};
+		FStandInEngine Engine{Project};
+		FLogCapture Log;
+		FProcessLog Processes;
+
+		void SetUp() override
+		{
+			SetWindowsDir(FromUtf8(STANDIN_WINDOWS_DIR));
+			ClearShownNotifications();
+			// The pak tool's own console, kept out of the test's output.
+			Processes.SetConsoleFile(Project.GetSavedDir() + TEXT("PakTool.txt"));
+		}
+
+		template <class T>
+		T* SaveNewAsset(const TCHAR* PackageName)
+		{
+			UPackage* Package = CreatePackage(PackageName);
+			T* Asset = NewObject<T>(Package, FName(*FPaths::GetBaseFilename(PackageName)), RF_Public | RF_Standalone);
+			UZ4SDKStatics::SaveAsset(Asset);
+			return Asset;
+		}
+
+		// A package "My Pack" with a mesh and a level as main assets, a dependency whose path holds /Game/
+		// twice and one the registry does not know.
+		UZ4Package* MakePackage()
+		{
+			SaveNewAsset<UStaticMesh>(TEXT("/Game/MyPack/SM_Rock"));
+			SaveNewAsset<UWorld>(TEXT("/Game/MyPack/L_Cave"));
+			SaveNewAsset<UMaterial>(TEXT("/Game/MyPack/Game/M_Moss"));
+			UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/MyPack/MyPackage")), TEXT("MyPackage"), RF_Public | RF_Standalone);
+			Package->Data.Name = FName(TEXT("My Pack"));
+			Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/SM_Rock")), 0);
+			Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/L_Cave")), 1);
+			Package->Dependencies.Add(FName(TEXT("/Game/MyPack/Game/M_Moss")));
+			Package->Dependencies.Add(FName(TEXT("/Game/MyPack/M_Unknown")));
+			UZ4SDKStatics::SaveAsset(Package);
+			return Package;
+		}
+
+		FString CookedDir() const
+		{
+			return Project.GetSavedDir() + TEXT("Cooked/Windows/") + Project.GetName() + TEXT("/Content/");
+		}
+
+		void WriteCooked(const FString& ContentRelativePath, const FString& Text) const
+		{
+			Project.WriteFile(TEXT("Saved/Cooked/Windows/") + Project.GetName() + TEXT("/Content/") + ContentRelativePath, Text);
+		}
+
+		// Every file of the package's export set, and a .uasset of the level that must not be packed.
+		void CookPackage() const
+		{
+			WriteCooked(TEXT("MyPack/SM_Rock.uasset"), TEXT("rock"));
+			WriteCooked(TEXT("MyPack/SM_Rock.uexp"), TEXT("rock exports"));
+			WriteCooked(TEXT("MyPack/L_Cave.umap"), TEXT("cave"));
+			WriteCooked(TEXT("MyPack/L_Cave.uasset"), TEXT("not a level file"));
+			WriteCooked(TEXT("MyPack/L_Cave.ubulk"), TEXT("cave bulk"));
+			WriteCooked(TEXT("MyPack/L_Cave.uexp"), TEXT("cave exports"));
+			WriteCooked(TEXT("MyPack/Game/M_Moss.uasset"), TEXT("moss"));
+			WriteCooked(TEXT("MyPack/MyPackage.uasset"), TEXT("package"));
+		}
+
+		FString ManifestPath() const { return Project.GetConfigDir() + TEXT("Manifest.txt"); }
+
+		FString PakPath() const { return Project.GetProjectDir() + TEXT("Paks/MyPack.pak"); }
+
+		static FString ManifestLine(const FString& Disk, const FString& Mount)
+		{
+			return FString::Printf(TEXT("\"%s\" \"%s\"\n"), *Disk, *Mount);
+		}
+
+		// Ticks the editor's core ticker until the pak tool's outcome is shown.
+		static FShownNotification TickUntilNotified()
+		{
+			const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+			while (GetShownNotifications().Num() == 0 && std::chrono::steady_clock::now() < Deadline)
+			{
+				FTSTicker::GetCoreTicker().Tick(0.1f);
+				std::this_thread::sleep_for(std::chrono::milliseconds(5));
+			}
+			const TArray<FShownNotification> Shown = GetShownNotifications();
+			EXPECT_EQ(Shown.Num(), 1);
+			return Shown.Num() > 0 ? Shown.Last() : FShownNotification();
+		}
+	};
+}
+
+TEST_F(FPakFileTest, PacksTheCookedExportSetUnderThePublicNameWithoutSpaces)
+{
+	UZ4Package* Package = MakePackage();
+	CookPackage();
+	FDialogScript NoDialogs;
+
+	Package->MakePakFile();
+
+	const FString Cooked = CookedDir();
+	const FString Mount = TEXT("../../../QuillonVTT/Content/");
+	// The registry's records in its order (by package name), not the export set's; the level as .umap, its
+	// missing .ubulk skipped; both "/Game/" of the material's path replaced; the unknown dependency adds nothing.
+	const TCHAR* const Files[] = {TEXT("MyPack/Game/M_Moss.uasset"), TEXT("MyPack/L_Cave.umap"), TEXT("MyPack/L_Cave.ubulk"),
+		TEXT("MyPack/L_Cave.uexp"), TEXT("MyPack/MyPackage.uasset"), TEXT("MyPack/SM_Rock.uasset"), TEXT("MyPack/SM_Rock.uexp")};
+	FString ExpectedManifest;
+	TArray<FString> ExpectedMounts;
+	for (const TCHAR* File : Files)
+	{
+		ExpectedManifest += ManifestLine(Cooked + File, Mount + File);
+		ExpectedMounts.Add(Mount + File);
+	}
+	EXPECT_EQ(FromUtf8(ReadBytes(ManifestPath())), ExpectedManifest);
+	EXPECT_TRUE(NoDialogs.GetShownDialogs().IsEmpty());
+
+	const TArray<FProcessLaunch> Launches = Processes.GetLaunches();
+	ASSERT_EQ(Launches.Num(), 1);
+	const FString RelativePak = FPaths::ProjectDir() + TEXT("Paks/MyPack.pak");
+	const FString RelativeManifest = FPaths::ProjectConfigDir() + TEXT("Manifest.txt");
+	const FString Arguments = FString::Printf(TEXT("\"%s\" -log -create=\"%s\" -compress"), *RelativePak, *RelativeManifest);
+	EXPECT_EQ(Launches[0].Program, TEXT("UnrealPak.exe"));
+	EXPECT_EQ(Launches[0].Arguments, Arguments);
+	EXPECT_EQ(Launches[0].WorkingDirectory, FPaths::EngineDir() + TEXT("Binaries/Win64"));
+	EXPECT_NE(Launches[0].ProcessId, 0u);
+
+	const TArray<FCapturedLogLine> Lines = Log.Lines();
+	TArray<FString> PakLines;
+	for (const FCapturedLogLine& Line : Lines)
+	{
+		if (Line.Category == Z4LogSDKName)
+		{
+			EXPECT_EQ(Line.Verbosity, ELogVerbosity::Log) << ToUtf8(Line.Message);
+			PakLines.Add(Line.Message);
+		}
+	}
+	EXPECT_EQ(PakLines, TArray<FString>({TEXT("Pak Command: UnrealPak.exe ") + Arguments, TEXT("Pak Manifest: ") + ExpectedManifest,
+							TEXT("UnrealPak Directory: ") + FPaths::EngineDir() + TEXT("Binaries/Win64")}));
+	EXPECT_TRUE(GetShownNotifications().IsEmpty()) << "the tool is not waited for";
+
+	const FShownNotification Outcome = TickUntilNotified();
+	EXPECT_EQ(Outcome.CompletionState, SNotificationItem::CS_Success);
+	EXPECT_TRUE(Outcome.Text.StartsWith(FString::Printf(TEXT("Pak made: %s (7 files, "), *PakPath()))) << ToUtf8(Outcome.Text);
+	EXPECT_EQ(ListPak(PakPath()), ExpectedMounts);
+}
+
+TEST_F(FPakFileTest, LogPakFileListsThePakInAConsoleStartedInTheSystemFolder)
+{
+	UZ4Package* Package = MakePackage();
+	CookPackage();
+	Package->MakePakFile();
+	ASSERT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success);
+	const FString ConsoleFile = Project.GetSavedDir() + TEXT("Console.txt");
+	Processes.SetConsoleFile(ConsoleFile);
+	Log.Clear();
+
+	Package->LogPakFile();
+
+	const FString SystemDir = FromUtf8(STANDIN_WINDOWS_DIR) + TEXT("/System32");
+	const FString UnrealPak = FromUtf8(STANDIN_BINARIES_DIR) + TEXT("/UnrealPak.exe");
+	const FString CmdArguments = FString::Printf(TEXT("/k \"\"%s\" \"%s\" -list -log & pause\""), *UnrealPak, *PakPath());
+	EXPECT_EQ(Log.Count(LogTempName, ELogVerbosity::Log), 2);
+	EXPECT_TRUE(Log.Contains(LogTempName, ELogVerbosity::Log, TEXT("UnrealPakPath: ") + UnrealPak));
+	EXPECT_TRUE(Log.Contains(LogTempName, ELogVerbosity::Log, TEXT("CmdArguments: ") + CmdArguments));
+
+	const TArray<FProcessLaunch> Launches = Processes.GetLaunches();
+	ASSERT_EQ(Launches.Num(), 3) << "the pak tool, its check listing and the console";
+	EXPECT_EQ(Launches[2].Program, TEXT("cmd.exe"));
+	EXPECT_EQ(Launches[2].Arguments, CmdArguments);
+	EXPECT_EQ(Launches[2].WorkingDirectory, SystemDir);
+	EXPECT_EQ(Launches[2].ResolvedProgram, SystemDir + TEXT("/cmd.exe"));
+	EXPECT_EQ(Processes.WaitForExit(2, 60.0), TOptional<int32>(0));
+	const FString Console = FromUtf8(ReadBytes(ConsoleFile));
+	EXPECT_TRUE(Console.Contains(TEXT("\"../../../QuillonVTT/Content/MyPack/L_Cave.umap\" offset: "))) << ToUtf8(Console);
+	EXPECT_TRUE(Console.Contains(TEXT("7 files"))) << ToUtf8(Console);
+	EXPECT_TRUE(Console.Contains(TEXT("Press any key to continue"))) << ToUtf8(Console);
+}
+
+TEST_F(FPakFileTest, NothingCookedAsksWithTheCountAndWritesAnEmptyManifestOnlyOnOk)
+{
+	UZ4Package* Package = MakePackage();
+	for (const EAppReturnType::Type Answer : {EAppReturnType::Cancel, EAppReturnType::Ok})
+	{
+		SCOPED_TRACE(Answer == EAppReturnType::Ok ? "Ok" : "Cancel");
+		FDialogScript Script;
+		Script.Answer(Answer);
+		Log.Clear();
+
+		Package->MakePakFile();
+
+		ASSERT_EQ(Script.GetShownDialogs().Num(), 1);
+		EXPECT_EQ(Script.GetShownDialogs()[0].Message,
+			TEXT("4 uncooked files. Unable to add these to the package. Check output log for details.\nPackage anyway?"));
+		EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Warning), 4);
+		EXPECT_TRUE(Log.Contains(Z4LogSDKName, ELogVerbosity::Warning,
+			TEXT("File '/Game/MyPack/L_Cave.umap' has not been cooked. Path on disk: ") + CookedDir() + TEXT("MyPack/L_Cave.umap")));
+		const bool bOk = Answer == EAppReturnType::Ok;
+		EXPECT_EQ(fs::exists(ToUtf8(ManifestPath())), bOk);
+		EXPECT_EQ(Processes.GetLaunches().Num(), bOk ? 1 : 0);
+		EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Log), bOk ? 3 : 0);
+	}
+	EXPECT_EQ(ReadBytes(ManifestPath()), "");
+	EXPECT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success) << "an empty pak is still made";
+}
+
+TEST_F(FPakFileTest, OutsideDependenciesAreConfirmedBeforeTheCookedFilesAreLookedAt)
+{
+	UZ4Package* Package = MakePackage();
+	Package->ExternalDependencies.Add(FName(TEXT("/Game/Shared/T_Wood")), 0);
+	Package->ExternalDependencies.Add(FName(TEXT("/Game/Shared/M_Wood")), 1);
+	{
+		FDialogScript Script;
+		Script.Answer(EAppReturnType::Cancel);
+		Package->MakePakFile();
+		ASSERT_EQ(Script.GetShownDialogs().Num(), 1);
+		EXPECT_EQ(Script.GetShownDialogs()[0].Type, EAppMsgType::OkCancel);
+		EXPECT_EQ(Script.GetShownDialogs()[0].Message,
+			TEXT("2 assets are outside of this package's directory. It's recommended that you keep all assets in the same uniquely-named directory, else there can be naming conflicts with other packages.\n\nPackage anyway?"));
+		EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Warning), 0) << "nothing is cooked, yet nothing was looked for";
+	}
+	{
+		FDialogScript Script;
+		Script.Answer(EAppReturnType::Ok).Answer(EAppReturnType::Cancel);
+		Package->MakePakFile();
+		ASSERT_EQ(Script.GetShownDialogs().Num(), 2);
+		EXPECT_TRUE(Script.GetShownDialogs()[1].Message.StartsWith(TEXT("4 uncooked files.")));
+	}
+	EXPECT_FALSE(fs::exists(ToUtf8(ManifestPath())));
+	EXPECT_TRUE(Processes.GetLaunches().IsEmpty());
+}
+
+TEST_F(FPakFileTest, NonAnsiNameGivesAUtf16ManifestThatThePakToolReads)
+{
+	SaveNewAsset<UStaticMesh>(TEXT("/Game/MyPack/SM_Drache_\u9F8D"));
+	UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/MyPack/MyPackage")), TEXT("MyPackage"), RF_Public | RF_Standalone);
+	Package->Data.Name = FName(TEXT("My Pack"));
+	Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/SM_Drache_\u9F8D")), 0);
+	UZ4SDKStatics::SaveAsset(Package);
+	WriteCooked(TEXT("MyPack/SM_Drache_\u9F8D.uasset"), TEXT("dragon"));
+	WriteCooked(TEXT("MyPack/MyPackage.uasset"), TEXT("package"));
+
+	Package->MakePakFile();
+
+	const std::string Bytes = ReadBytes(ManifestPath());
+	ASSERT_GE(Bytes.size(), 2u);
+	EXPECT_EQ(Bytes.substr(0, 2), std::string("\xFF\xFE", 2));
+	FString Decoded;
+	for (size_t Index = 2; Index + 1 < Bytes.size(); Index += 2)
+	{
+		Decoded.AppendChar(static_cast<TCHAR>(static_cast<uint8>(Bytes[Index]) | static_cast<uint8>(Bytes[Index + 1]) << 8));
+	}
+	const FString DragonMount = TEXT("../../../QuillonVTT/Content/MyPack/SM_Drache_\u9F8D.uasset");
+	EXPECT_TRUE(Decoded.Contains(ManifestLine(CookedDir() + TEXT("MyPack/SM_Drache_\u9F8D.uasset"), DragonMount))) << ToUtf8(Decoded);
+
+	EXPECT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success);
+	EXPECT_TRUE(ListPak(PakPath()).Contains(DragonMount));
+}
+
+TEST_F(FPakFileTest, UnsafePakNamesAreRefusedWithNothingWrittenOrStarted)
+{
+	UZ4Package* Package = MakePackage();
+	CookPackage();
+	const TCHAR* const UnsafeNames[] = {
+		TEXT("../../Evil"), TEXT("Sub/Pack"), TEXT("Sub\\Pack"), TEXT("Two..Dots"), TEXT("Say \"Hi\""), TEXT("Rock & Roll"),
+		TEXT("A|B"), TEXT("A<B"), TEXT("A>B"), TEXT("Up^Arrow"), TEXT("100%"), TEXT("C:Pack"), TEXT("Tab\tPack"), TEXT("Line\nPack"),
+		TEXT("CON"), TEXT("nul"), TEXT("Com1.Backup"), TEXT("   "),
+	};
+	for (const TCHAR* Name : UnsafeNames)
+	{
+		SCOPED_TRACE(ToUtf8(Name));
+		Package->Data.Name = FName(Name);
+		FDialogScript Script;
+		Script.Answer(EAppReturnType::Ok).Answer(EAppReturnType::Ok);
+
+		Package->MakePakFile();
+		Package->LogPakFile();
+
+		ASSERT_EQ(Script.GetShownDialogs().Num(), 2);
+		EXPECT_EQ(Script.GetShownDialogs()[0].Type, EAppMsgType::Ok);
+		EXPECT_TRUE(Script.GetShownDialogs()[0].Message.Contains(TEXT("/ \\ \" : * ? < > | & ^ %"))) << "says which characters";
+		EXPECT_EQ(Script.GetShownDialogs()[1].Message, Script.GetShownDialogs()[0].Message);
+	}
+	EXPECT_TRUE(Processes.GetLaunches().IsEmpty());
+	EXPECT_FALSE(fs::exists(ToUtf8(ManifestPath())));
+	EXPECT_FALSE(fs::exists(ToUtf8(Project.GetProjectDir() + TEXT("Paks"))));
+	EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Log) + Log.Count(LogTempName, ELogVerbosity::Log), 0);
+}
+
+TEST_F(FPakFileTest, SecondMakeWhileThePakToolRunsIsRefusedUntilItHasEnded)
+{
+	UZ4Package* Package = MakePackage();
+	CookPackage();
+	Package->MakePakFile();
+	{
+		FDialogScript Script;
+		Script.Answer(EAppReturnType::Ok);
+		Package->MakePakFile();
+		ASSERT_EQ(Script.GetShownDialogs().Num(), 1);
+		EXPECT_EQ(Script.GetShownDialogs()[0].Message, FString::Printf(TEXT("The pak tool is still making %s. Wait until it has finished (a notification will tell), then try again."), *PakPath()));
+	}
+	EXPECT_EQ(Processes.GetLaunches().Num(), 1);
+
+	EXPECT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success);
+	Package->MakePakFile();
+	EXPECT_EQ(Processes.GetLaunches().Num(), 3) << "the first tool, its check listing, the second tool";
+}
+
+TEST_F(FPakFileTest, PakToolThatFailsEndsInAFailureNotificationAndNoPak)
+{
+	UZ4Package* Package = MakePackage();
+	CookPackage();
+	const FString Vanished = CookedDir() + TEXT("MyPack/L_Cave.ubulk");
+	Processes.SetBeforeStart([&Vanished](const FProcessLaunch&) { fs::remove(ToUtf8(Vanished)); });
+
+	Package->MakePakFile();
+
+	const FShownNotification Outcome = TickUntilNotified();
+	EXPECT_EQ(Outcome.CompletionState, SNotificationItem::CS_Fail);
+	EXPECT_EQ(Outcome.Text, FString::Printf(TEXT("Pak not made: UnrealPak.exe ended with exit code 1 for %s"), *PakPath()));
+	EXPECT_TRUE(Outcome.SubText.StartsWith(TEXT("Missing source files: ") + Vanished + TEXT(". "))) << ToUtf8(Outcome.SubText);
+	EXPECT_TRUE(Outcome.SubText.Contains(TEXT("Output Log")));
+	EXPECT_FALSE(fs::exists(ToUtf8(PakPath())));
+	EXPECT_TRUE(Log.Contains(Z4LogSDKName, ELogVerbosity::Error, Vanished));
+}
+
+TEST(PakFileEndToEndTest, CookedPackageIsPackedWithEveryCookedFileByteForByte)
+{
+	FTestProject Project(TEXT("My Project"));
+	UE::Cook::Test::WritePackageFile(Project, TEXT("/Game/MyPack/L_Cave"), TEXT("/Script/Engine.World"), {TEXT("/Game/MyPack/SM_Rock")});
+	UE::Cook::Test::WritePackageFile(Project, TEXT("/Game/MyPack/SM_Rock"), TEXT("/Script/Engine.StaticMesh"), {TEXT("/Game/MyPack/M_Moss")});
+	UE::Cook::Test::WritePackageFile(Project, TEXT("/Game/MyPack/M_Moss"), TEXT("/Script/Engine.Material"));
+	FStandInEngine Engine(Project);
+	SetWindowsDir(FromUtf8(STANDIN_WINDOWS_DIR));
+	ClearShownNotifications();
+	FProcessLog Processes;
+	Processes.SetConsoleFile(Project.GetSavedDir() + TEXT("PakTool.txt"));
+
+	UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/MyPack/MyPackage")), TEXT("MyPackage"), RF_Public | RF_Standalone);
+	Package->Data.Name = FName(TEXT("My Pack"));
+	FZ4Asset& Cave = Package->Data.Assets.AddDefaulted_GetRef();
+	Cave.AssetName = FName(TEXT("/Game/MyPack/L_Cave"));
+	Cave.ObjectPath = TEXT("/Game/MyPack/L_Cave.L_Cave");
+	Cave.Class = UWorld::StaticClass();
+	Package->Data.AssetsIndexMap.Add(Cave.AssetName, 0);
+	Package->FindAllDependencies();
+	ASSERT_EQ(Package->Dependencies.Num(), 2);
+	Package->CookAssets();
+	TickUntilIdle();
+
+	Package->MakePakFile();
+	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+	while (GetShownNotifications().Num() == 0 && std::chrono::steady_clock::now() < Deadline)
+	{
+		TickEditor(0.1f);
+		std::this_thread::sleep_for(std::chrono::milliseconds(5));
+	}
+	ASSERT_EQ(GetShownNotifications().Num(), 1);
+	EXPECT_EQ(GetShownNotifications()[0].CompletionState, SNotificationItem::CS_Success) << ToUtf8(GetShownNotifications()[0].Text);
+
+	// Every line of the manifest is in the pak, and every entry holds the bytes of the cooked file it names.
+	const FString PakPath = Project.GetProjectDir() + TEXT("Paks/MyPack.pak");
+	const TArray<FString> Listed = ListPak(PakPath);
+	TArray<FString> ManifestLines;
+	FromUtf8(ReadBytes(Project.GetConfigDir() + TEXT("Manifest.txt"))).ParseIntoArrayLines(ManifestLines);
+	ASSERT_EQ(ManifestLines.Num(), Listed.Num());
+	const FString Extracted = Project.GetSavedDir() + TEXT("Extracted");
+	ASSERT_EQ(RunPakTool(FString::Printf(TEXT("\"%s\" -extract=\"%s\""), *PakPath, *Extracted)).ReturnCode, 0);
+	const FString CookedContent = UE::Cook::Test::CookedWindowsDir(Project) + Project.GetName() + TEXT("/Content/");
+	for (const FString& Line : ManifestLines)
+	{
+		TArray<FString> Paths;
+		Line.ParseIntoArray(Paths, TEXT("\""), true);
+		ASSERT_EQ(Paths.Num(), 3) << ToUtf8(Line);
+		const FString& Source = Paths[0];
+		const FString& Mount = Paths[2];
+		EXPECT_TRUE(Source.StartsWith(CookedContent)) << ToUtf8(Source);
+		EXPECT_TRUE(Listed.Contains(Mount)) << ToUtf8(Mount);
+		const FString ExtractedFile = Extracted + TEXT("/") + Mount.Replace(TEXT("../../../"), TEXT(""));
+		EXPECT_EQ(ReadBytes(ExtractedFile), ReadBytes(Source)) << ToUtf8(Mount);
+	}
+	for (const TCHAR* Expected : {TEXT("MyPack/L_Cave.umap"), TEXT("MyPack/SM_Rock.uasset"), TEXT("MyPack/M_Moss.uasset"), TEXT("MyPack/MyPackage.uasset")})
+	{
+		EXPECT_TRUE(Listed.Contains(FString(TEXT("../../../QuillonVTT/Content/")) + Expected)) << ToUtf8(Expected);
+	}
+}
