@@ -1,5 +1,6 @@
 #include "Z4Package.h"
 
+#include "Algo/AnyOf.h"
 #include "Animation/AnimBlueprint.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "Engine/Blueprint.h"
@@ -426,6 +427,12 @@ namespace
 
 void UZ4Package::FindAllDependencies()
 {
+	RebuildAllDependencies();
+	UZ4SDKStatics::SaveAsset(this);
+}
+
+void UZ4Package::RebuildAllDependencies()
+{
 	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
 	Dependencies.Empty();
 	ExternalDependencies.Empty();
@@ -436,7 +443,6 @@ void UZ4Package::FindAllDependencies()
 		TSet<FName> Visited;
 		FindAssetDependencies(MainAsset, MainAsset, Visited, 0);
 	}
-	UZ4SDKStatics::SaveAsset(this);
 }
 
 void UZ4Package::FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited, int32 Depth)
@@ -655,6 +661,88 @@ UObject* UZ4Package::ImportAsset(FString FilePath)
 
 	const TArray<UObject*>& Objects = ImportTask->GetObjects();
 	return Objects.Num() > 0 ? Objects[0] : nullptr;
+}
+#endif
+
+#if WITH_EDITOR
+void UZ4Package::RemoveAllAssets()
+{
+	if (Data.Assets.Num() == 0)
+	{
+		return;
+	}
+	const FText Message = FText::FromString(TEXT("Really remove all assets from this package? There is no way to undo this."));
+	if (FMessageDialog::Open(EAppMsgType::OkCancel, Message) != EAppReturnType::Ok)
+	{
+		return;
+	}
+	Data.Assets.Empty();
+	Data.AssetsIndexMap.Empty();
+	Data.Skeletons.Empty();
+	Data.Animations.Empty();
+	Dependencies.Empty();
+	ExternalDependencies.Empty();
+	OnPackageChanged.Broadcast();
+	UZ4SDKStatics::SaveAsset(this);
+}
+
+void UZ4Package::RemoveAsset(FZ4Asset* Asset)
+{
+	RemoveAsset_Internal(Asset);
+	UZ4SDKStatics::SaveAsset(this);
+}
+
+void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
+{
+	// A copy: Asset may be the entry that is removed below.
+	const FName AssetName = Asset->AssetName;
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+
+	// A package loaded from disk has its dependencies but not the main assets that reach them, and withdrawing from
+	// empty reference lists would drop what the other main assets still use. Rebuild the lists first.
+	const bool bReferencesUnknown = Algo::AnyOf(Dependencies, [](const TPair<FName, FZ4ReferenceList>& Dependency)
+	{
+		return Dependency.Value.References.Num() == 0;
+	});
+	if (bReferencesUnknown)
+	{
+		RebuildAllDependencies();
+	}
+
+	TSet<FName> Visited;
+	RemoveAssetDependencies(AssetName, AssetName, Visited);
+
+	TArray<FName> Referencers;
+	AssetRegistryModule().Get().GetReferencers(AssetName, Referencers, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
+	for (const FName& Referencer : Referencers)
+	{
+		if (Data.AssetsIndexMap.Contains(Referencer))
+		{
+			Dependencies.FindOrAdd(AssetName).References.Add(Referencer);
+		}
+	}
+
+	if (const int32* FoundIndex = Data.AssetsIndexMap.Find(AssetName))
+	{
+		const int32 RemovedIndex = *FoundIndex;
+		if (Data.Assets.IsValidIndex(RemovedIndex))
+		{
+			Data.Assets.RemoveAt(RemovedIndex);
+			for (TPair<FName, int32>& Entry : Data.AssetsIndexMap)
+			{
+				if (Entry.Value > RemovedIndex)
+				{
+					--Entry.Value;
+				}
+			}
+		}
+		else
+		{
+			UE_LOG(Z4LogSDK, Warning, TEXT("%s: the asset list has no entry %d for %s; only its index was removed."),
+				*GetOutermost()->GetName(), RemovedIndex, *AssetName.ToString());
+		}
+	}
+	Data.AssetsIndexMap.Remove(AssetName);
 }
 #endif
 

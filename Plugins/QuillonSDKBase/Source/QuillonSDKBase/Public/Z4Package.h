@@ -162,6 +162,17 @@ public:
 	void AddAsset(FAssetData AssetData);
 #endif
 
+#if WITH_EDITOR
+	/** "Remove All Assets": after the creator confirms, empties the asset list and the dependency records and saves. */
+	void RemoveAllAssets();
+
+	/**
+	 * Takes the main asset that Asset names out of the package and saves it. Dependencies that other main assets still
+	 * reach stay, and so does the asset itself when another main asset references it.
+	 */
+	void RemoveAsset(FZ4Asset* Asset);
+#endif
+
 	UPROPERTY(EditDefaultsOnly, Category = "Package")
 	FZ4PackageData Data;
 
@@ -193,6 +204,12 @@ private:
 
 	/** Withdraws MainAsset from the dependencies reachable from Asset, dropping those that no main asset reaches now. */
 	void RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited);
+
+	/** Empties both dependency maps and walks every main asset again; does not save. */
+	void RebuildAllDependencies();
+
+	/** RemoveAsset without the save. Asset may point into Data.Assets. */
+	void RemoveAsset_Internal(FZ4Asset* Asset);
 
 	/** The registry's answers shared by the walks of the running operation; null between operations. */
 	FZ4DependencyQueryCache* DependencyQueryCache = nullptr;
