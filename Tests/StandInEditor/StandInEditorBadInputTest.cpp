@@ -74,8 +74,13 @@ TEST(StandInEditorBadInputTest, HelpExplainsTheEditorInOneScreen)
 	const ProgramTest::FProcessResult Result = RunEditor(Project, {"-help"});
 	EXPECT_EQ(Result.ExitCode, 0);
 	EXPECT_LE(std::count(Result.Output.begin(), Result.Output.end(), '\n'), 40) << Result.Output;
-	for (const char* Option : {"-Package=", "-Run=", "-Answer=", "-NewPackage=", "-MakeContent=", "-Verbose", "Docs/ContentDescription.md", "Exit codes"})
+	for (const char* Option : {"-Package=", "-Run=", "-Answer=", "-NewPackage=", "-MakeContent=", "-Verbose", "Docs/ContentDescription.md", "Exit codes",
+							   "AddAllAssets", "RemoveAllAssets", "FindDependencies", "ApplyCookSettings", "CookContent", "CookAssets", "MakePakFile", "LogPakFile"})
 	{
 		EXPECT_NE(Result.Output.find(Option), std::string::npos) << Option;
+	}
+	for (const std::string& Line : LinesStartingWith(Result.Output, ""))
+	{
+		EXPECT_LE(Line.size(), 100u) << Line;
 	}
 }

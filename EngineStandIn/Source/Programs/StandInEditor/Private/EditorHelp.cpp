@@ -4,6 +4,19 @@
 
 namespace UE::StandInEditor
 {
+	namespace
+	{
+		FString ListOperationsWithSummaries()
+		{
+			FString List;
+			for (const FEditorOperation& Operation : GetEditorOperations())
+			{
+				List += FString::Printf(TEXT("  %-19s %s\n"), Operation.Name, Operation.Summary);
+			}
+			return List;
+		}
+	}
+
 	FString GetEditorHelpText()
 	{
 		return FString::Printf(TEXT(
@@ -13,26 +26,27 @@ namespace UE::StandInEditor
 			"Usage: StandInEditor <Project>.uproject [options]\n"
 			"\n"
 			"  -Package=/Game/MyPack/MyPackage   the package asset to work on\n"
-			"  -Run=Name,Name,...                operations, in order: %s\n"
-			"                                    (CookContent needs no package)\n"
+			"  -Run=Name,Name,...                operations (below), in the order given\n"
 			"  -Answer=Ok,Cancel,...             answers for dialogs, in the order they come up\n"
 			"  -Answer=\"Title=Yes\"               the answer for every dialog with that title\n"
-			"                                    (without an answer a dialog asks on the terminal, or stops the run)\n"
+			"                                    (with no answer, a dialog asks on the terminal or stops the run)\n"
 			"  -NewPackage=/Game/MyPack/MyPackage   makes an empty package asset\n"
 			"  -MakeContent=<file>.json          makes the assets a content description lists\n"
 			"                                    (format: Docs/ContentDescription.md)\n"
 			"  -Verbose                          prints every log line, not only warnings and errors\n"
 			"  -help                             this text\n"
 			"\n"
-			"Between operations and after the last one the editor ticks until the cook and the programs it\n"
-			"started have finished, then prints a summary of the package.\n"
+			"Operations (the package's buttons; CookContent needs no package). After each one the editor ticks\n"
+			"until the cook and the programs it started have finished; a summary of the package ends the run.\n"
+			"%s"
 			"\n"
 			"Example:\n"
-			"  StandInEditor MyProject.uproject -Package=/Game/MyPack/MyPackage -Answer=Ok \\\n"
+			"  StandInEditor MyProject.uproject -Package=/Game/MyPack/MyPackage \\\n"
+			"      -Answer=\"Restart Required=No,Message=Ok\" \\\n"
 			"      -Run=AddAllAssets,FindDependencies,ApplyCookSettings,CookContent,MakePakFile,LogPakFile\n"
 			"\n"
 			"Exit codes: 0 done; 1 the project, package or content description cannot be used; 2 the command\n"
 			"line is wrong.\n"),
-			*ListEditorOperationNames());
+			*ListOperationsWithSummaries());
 	}
 }

@@ -11,9 +11,10 @@ namespace UE::StandInEditor
 	// and the editor's own menu commands a creator uses on the way to a pak.
 	struct FEditorOperation
 	{
-		// The name given to -Run, and the label the editor shows.
+		// The name given to -Run, the label the editor shows, and what it does in a few words for -help.
 		const TCHAR* Name;
 		const TCHAR* Label;
+		const TCHAR* Summary;
 		// Null for the editor's own commands, which need no package.
 		TFunction<void(UZ4Package&)> RunOnPackage;
 		TFunction<void()> RunInEditor;
@@ -21,6 +22,6 @@ namespace UE::StandInEditor
 
 	const TArray<FEditorOperation>& GetEditorOperations();
 	const FEditorOperation* FindEditorOperation(const FString& Name);
-	// "AddAllAssets, FindDependencies, ...", for messages.
+	// "AddAllAssets, RemoveAllAssets, ...", for messages.
 	FString ListEditorOperationNames();
 }
