@@ -10,12 +10,16 @@
 #include "HAL/PlatformProcess.h"
 #include "Materials/Material.h"
 #include "Misc/Paths.h"
+#include "AssetRegistry/AssetRegistryModule.h"
+#include "AssetRegistry/IAssetRegistry.h"
+#include "Modules/ModuleManager.h"
 #include "StandIn/DialogScript.h"
 #include "StandIn/EditorTick.h"
 #include "StandIn/EnginePaths.h"
 #include "StandIn/LogCapture.h"
 #include "StandIn/NotificationLog.h"
 #include "StandIn/ProcessLog.h"
+#include "StandIn/TestAssets.h"
 #include "StandIn/StringConv.h"
 #include "StandIn/TestProject.h"
 #include "UObject/Package.h"
@@ -235,6 +239,42 @@ TEST_F(FPakFileTest, PacksTheCookedExportSetUnderThePublicNameWithoutSpaces)
 	EXPECT_EQ(Outcome.CompletionState, SNotificationItem::CS_Success);
 	EXPECT_TRUE(Outcome.Text.StartsWith(FString::Printf(TEXT("Pak made: %s (7 files, "), *PakPath()))) << ToUtf8(Outcome.Text);
 	EXPECT_EQ(ListPak(PakPath()), ExpectedMounts);
+}
+
+// Cooked files carry their package's name. An external actor's package has a hashed name and holds the actor;
+// a blueprint's package also holds its generated class: each package is packed once, with no uncooked warning.
+TEST_F(FPakFileTest, PackagesWhoseAssetsAreNamedOtherwiseArePackedOnceUnderThePackageName)
+{
+	const FString ActorPackage = TEXT("/Game/__ExternalActors__/MyPack/L_Cave/A/BC/DEF123");
+	WriteTestPackage({.PackageName = ActorPackage, .Objects = {{TEXT("BP_Crate_C_1"), TEXT("/Game/MyPack/BP_Crate.BP_Crate_C")}}});
+	WriteTestPackage({.PackageName = TEXT("/Game/MyPack/BP_Crate"),
+		.Objects = {{TEXT("BP_Crate"), TEXT("/Script/Engine.Blueprint")}, {TEXT("BP_Crate_C"), TEXT("/Script/Engine.BlueprintGeneratedClass")}}});
+	FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
+	UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/MyPack/MyPackage")), TEXT("MyPackage"), RF_Public | RF_Standalone);
+	Package->Data.Name = FName(TEXT("My Pack"));
+	Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/BP_Crate")), 0);
+	Package->Dependencies.Add(FName(*ActorPackage));
+	UZ4SDKStatics::SaveAsset(Package);
+	WriteCooked(TEXT("__ExternalActors__/MyPack/L_Cave/A/BC/DEF123.uasset"), TEXT("actor"));
+	WriteCooked(TEXT("MyPack/BP_Crate.uasset"), TEXT("crate"));
+	WriteCooked(TEXT("MyPack/BP_Crate.uexp"), TEXT("crate exports"));
+	WriteCooked(TEXT("MyPack/MyPackage.uasset"), TEXT("package"));
+	FDialogScript NoDialogs;
+
+	Package->MakePakFile();
+
+	const FString Cooked = CookedDir();
+	const FString Mount = TEXT("../../../QuillonVTT/Content/");
+	FString ExpectedManifest;
+	for (const TCHAR* File : {TEXT("__ExternalActors__/MyPack/L_Cave/A/BC/DEF123.uasset"), TEXT("MyPack/BP_Crate.uasset"),
+			 TEXT("MyPack/BP_Crate.uexp"), TEXT("MyPack/MyPackage.uasset")})
+	{
+		ExpectedManifest += ManifestLine(Cooked + File, Mount + File);
+	}
+	EXPECT_EQ(FromUtf8(ReadBytes(ManifestPath())), ExpectedManifest);
+	EXPECT_TRUE(NoDialogs.GetShownDialogs().IsEmpty());
+	EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Warning), 0);
+	EXPECT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success);
 }
 
 TEST_F(FPakFileTest, LogPakFileListsThePakInAConsoleStartedInTheSystemFolder)

@@ -91,11 +91,9 @@ TEST(StandInEditorFlowTest, DialogWithoutAnAnswerStopsTheRunInsteadOfGuessing)
 	EXPECT_FALSE(std::filesystem::exists(UE::StandIn::ToUtf8(Project.GetProjectDir() + TEXT("Paks"))));
 }
 
-// Disabled until Make Pak File finds every cooked file of the export set. It names a file after the asset record's
-// asset name, not its package: an external actor's package is named by a hash (its actor is BP_Crate_C_1), and the
-// registry here also records a blueprint's generated class (BP_Crate_C) as an asset of the blueprint's package, so
-// those files are reported uncooked and left out of the pak.
-TEST(StandInEditorFlowTest, DISABLED_EveryCookedFileOfTheExportSetGoesIntoThePak)
+// Cooked files carry their package's name: an external actor's package is named by a hash (its actor is
+// BP_Crate_C_1), and a blueprint's package also holds its generated class (BP_Crate_C).
+TEST(StandInEditorFlowTest, EveryCookedFileOfTheExportSetGoesIntoThePak)
 {
 	FSampleProjectCopy Project;
 	// One Ok for the dialog about the dependency outside the package's folder; a dialog about uncooked files finds no answer.

@@ -321,16 +321,34 @@ void UZ4Package::MakePakFileInternal()
 	TArray<FString> SourcePaths;
 	TArray<FString> MountPaths;
 	int32 NumUncooked = 0;
+	// Cooked files are named after their package, which is not always its asset's name: an external actor's package
+	// has a hashed name, and a blueprint's package also holds its generated class. A package is packed once, as a
+	// map when it holds a world.
+	TSet<FName> MapPackages;
+	for (const FAssetData& Asset : ExportAssets)
+	{
+		if (Asset.IsValid() && Asset.GetClass() == UWorld::StaticClass())
+		{
+			MapPackages.Add(Asset.PackageName);
+		}
+	}
+	TSet<FName> PackedPackages;
 	for (const FAssetData& Asset : ExportAssets)
 	{
 		if (!Asset.IsValid() || FAssetData::IsRedirectorClassName(Asset.AssetClassPath))
 		{
 			continue;
 		}
-		const TCHAR* const Extensions[] = {Asset.GetClass() == UWorld::StaticClass() ? TEXT(".umap") : TEXT(".uasset"), TEXT(".ubulk"), TEXT(".uexp")};
+		bool bAlreadyPacked = false;
+		PackedPackages.Add(Asset.PackageName, &bAlreadyPacked);
+		if (bAlreadyPacked)
+		{
+			continue;
+		}
+		const TCHAR* const Extensions[] = {MapPackages.Contains(Asset.PackageName) ? TEXT(".umap") : TEXT(".uasset"), TEXT(".ubulk"), TEXT(".uexp")};
 		for (const TCHAR* Extension : Extensions)
 		{
-			const FString ContentPath = Asset.PackagePath.ToString() + TEXT("/") + Asset.AssetName.ToString() + Extension;
+			const FString ContentPath = Asset.PackageName.ToString() + Extension;
 			// Only the content root is mapped: a folder named Game inside the content stays part of the path.
 			FString DiskPath = ContentPath;
 			FString MountPath = ContentPath;
