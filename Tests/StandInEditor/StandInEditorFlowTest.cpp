@@ -68,7 +68,7 @@ TEST(StandInEditorFlowTest, ProjectMadeFromADescriptionGoesAllTheWayToAPak)
 		{ "Class": "Blueprint", "Package": "/Game/Quarry/BP_Rock", "References": [ "/Game/Quarry/SM_Rock" ] },
 		{ "Class": "World", "Package": "/Game/Quarry/L_Quarry", "ExternalActors": [ "/Game/Quarry/BP_Rock" ] },
 		{ "Class": "Z4Package", "Package": "/Game/Quarry/QuarryPack", "Name": "Quarry" } ] })"));
-	const ProgramTest::FProcessResult Result = RunEditor(Project, {"TestProject.uproject", "-MakeContent=Quarry.json", "-Package=/Game/Quarry/QuarryPack", "-Answer=Restart Required=No,Message=Ok", FlowOperations});
+	const ProgramTest::FProcessResult Result = RunEditor(Project, {"TestProject.uproject", "-MakeContent=Quarry.json", "-Package=/Game/Quarry/QuarryPack", "-Answer=Restart Required=No", FlowOperations});
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
 	ExpectStepsInOrder(Result.Output);
 	EXPECT_EQ(Result.Output.find("are outside of this package's directory"), std::string::npos) << "nothing outside the package's folder\n" << Result.Output;
@@ -89,6 +89,20 @@ TEST(StandInEditorFlowTest, DialogWithoutAnAnswerStopsTheRunInsteadOfGuessing)
 	EXPECT_NE(Result.ExitCode, 0);
 	EXPECT_NE(Result.Output.find("no answer for it: \"Message\" (Ok, Cancel): 1 assets are outside of this package's directory."), std::string::npos) << Result.Output;
 	EXPECT_FALSE(std::filesystem::exists(UE::StandIn::ToUtf8(Project.GetProjectDir() + TEXT("Paks"))));
+}
+
+// The package's own cook (its export set, not the project's cook lists) is enough for its pak.
+TEST(StandInEditorFlowTest, CookAssetsCooksWhatThePakNeedsAndRemoveAllAssetsEmptiesThePackage)
+{
+	FSampleProjectCopy Project;
+	const ProgramTest::FProcessResult Result = RunEditor(Project, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Answer=Message=Ok",
+																	 "-Run=AddAllAssets,FindDependencies,CookAssets,MakePakFile,RemoveAllAssets"});
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
+	EXPECT_NE(Result.Output.find("== Cook Assets ==\n  LogCook: Cook by the book started for Windows"), std::string::npos) << Result.Output;
+	EXPECT_EQ(Result.Output.find("has not been cooked"), std::string::npos) << Result.Output;
+	EXPECT_NE(Result.Output.find("Notification (success): Pak made: "), std::string::npos) << Result.Output;
+	EXPECT_NE(Result.Output.find("Dialog \"Message\" (Ok, Cancel): Really remove all assets from this package?"), std::string::npos) << Result.Output;
+	EXPECT_NE(Result.Output.find("  Main assets: 0"), std::string::npos) << Result.Output;
 }
 
 // Cooked files carry their package's name: an external actor's package is named by a hash (its actor is
