@@ -764,4 +764,11 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 }
 #endif
 
+#if WITH_EDITOR
+void UZ4Package::CopyDependencies()
+{
+	UE_LOG(Z4LogSDK, Warning, TEXT("%s: Copy Dependencies is not available yet."), *GetOutermost()->GetName());
+}
+#endif
+
 #undef LOCTEXT_NAMESPACE

@@ -173,6 +173,11 @@ public:
 	void RemoveAsset(FZ4Asset* Asset);
 #endif
 
+#if WITH_EDITOR
+	/** Copies the outside dependencies into the package folder's CopiedAssets and points the package at the copies. */
+	void CopyDependencies();
+#endif
+
 	UPROPERTY(EditDefaultsOnly, Category = "Package")
 	FZ4PackageData Data;
 
