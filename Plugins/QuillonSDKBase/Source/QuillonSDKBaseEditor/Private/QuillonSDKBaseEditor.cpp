@@ -4,8 +4,10 @@
 #include "AssetTypeActions_Z4Package.h"
 #include "IAssetTools.h"
 #include "Modules/ModuleManager.h"
+#include "PropertyEditorModule.h"
 #include "QuillonEditorStyle.h"
 #include "Textures/SlateIcon.h"
+#include "Z4PackageCustomization.h"
 #include "Z4RecommendedSettingsActor.h"
 
 class UActorFactory;
@@ -28,8 +30,8 @@ void FQuillonSDKBaseEditorModule::StartupModule()
 	AssetTypeActions = MakeShared<FAssetTypeActions_Z4Package>();
 	AssetTools.RegisterAssetTypeActions(AssetTypeActions.ToSharedRef());
 
-	// The package details panel's class layout for "Z4Package" (FZ4PackageCustomization::MakeInstance) is
-	// registered here, with the property editor module.
+	FModuleManager::LoadModuleChecked<FPropertyEditorModule>(TEXT("PropertyEditor"))
+		.RegisterCustomClassLayout(TEXT("Z4Package"), FOnGetDetailCustomizationInstance::CreateStatic(&FZ4PackageCustomization::MakeInstance));
 
 	FQuillonEditorStyle::Initialize();
 
@@ -62,7 +64,10 @@ void FQuillonSDKBaseEditorModule::ShutdownModule()
 
 	FQuillonEditorStyle::Shutdown();
 
-	// The package details panel's class layout is unregistered here, while the property editor is loaded.
+	if (ModuleManager.IsModuleLoaded(TEXT("PropertyEditor")))
+	{
+		FModuleManager::GetModuleChecked<FPropertyEditorModule>(TEXT("PropertyEditor")).UnregisterCustomClassLayout(TEXT("Z4Package"));
+	}
 
 	if (ModuleManager.IsModuleLoaded(TEXT("AssetTools")) && AssetTypeActions.IsValid())
 	{
