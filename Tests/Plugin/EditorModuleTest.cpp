@@ -4,6 +4,7 @@
 #include "IAssetTypeActions.h"
 #include "IPlacementModeModule.h"
 #include "Modules/ModuleManager.h"
+#include "PropertyEditorModule.h"
 #include "QuillonEditorStyle.h"
 #include "QuillonSDKBaseEditor.h"
 #include "StandIn/ContentBrowserModel.h"
@@ -32,6 +33,7 @@ namespace
 		int32 QuillonTabs = 0;
 		int32 RecommendedSettingsItems = 0;
 		bool bStyleRegistered = false;
+		bool bPanelRegistered = false;
 
 		static FRegistrations Read()
 		{
@@ -58,11 +60,16 @@ namespace
 				Result.RecommendedSettingsItems = Items.Num();
 			}
 			Result.bStyleRegistered = FSlateStyleRegistry::FindSlateStyle(TEXT("QuillonEditorStyle")) != nullptr;
+			if (FModuleManager::Get().IsModuleLoaded(TEXT("PropertyEditor")))
+			{
+				const FPropertyEditorModule& PropertyEditor = FModuleManager::GetModuleChecked<FPropertyEditorModule>(TEXT("PropertyEditor"));
+				Result.bPanelRegistered = PropertyEditor.GetClassNameToDetailLayoutNameMap().Contains(TEXT("Z4Package"));
+			}
 			return Result;
 		}
 
-		bool IsEverything() const { return PackageActions == 1 && QuillonTabs == 1 && RecommendedSettingsItems == 1 && bStyleRegistered; }
-		bool IsNothing() const { return PackageActions == 0 && QuillonTabs == 0 && RecommendedSettingsItems == 0 && !bStyleRegistered; }
+		bool IsEverything() const { return PackageActions == 1 && QuillonTabs == 1 && RecommendedSettingsItems == 1 && bStyleRegistered && bPanelRegistered; }
+		bool IsNothing() const { return PackageActions == 0 && QuillonTabs == 0 && RecommendedSettingsItems == 0 && !bStyleRegistered && !bPanelRegistered; }
 	};
 
 	class FEditorModuleTest : public ::testing::Test

@@ -1,6 +1,7 @@
 #include "PropertyEditorModule.h"
 
 #include "Modules/ModuleManager.h"
+#include "SDetailsView.h"
 #include "StandIn/DetailsView.h"
 
 IMPLEMENT_MODULE(FPropertyEditorModule, PropertyEditor);
@@ -32,4 +33,9 @@ void FPropertyEditorModule::UnregisterCustomClassLayout(FName ClassName)
 void FPropertyEditorModule::NotifyCustomizationModuleChanged()
 {
 	UE::StandIn::FDetailsView::RequestRefreshOfAllViews();
+}
+
+TSharedRef<IDetailsView> FPropertyEditorModule::CreateDetailView(const FDetailsViewArgs& DetailsViewArgs)
+{
+	return MakeShared<SDetailsView>(DetailsViewArgs);
 }

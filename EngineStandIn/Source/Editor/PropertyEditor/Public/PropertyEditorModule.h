@@ -4,6 +4,9 @@
 #include "Modules/ModuleInterface.h"
 #include "PropertyEditorDelegates.h"
 
+class IDetailsView;
+struct FDetailsViewArgs;
+
 struct FRegisterCustomClassLayoutParams
 {
 	/** Where the customization runs among those of the class hierarchy; registration order when unset. */
@@ -32,6 +35,9 @@ public:
 										   FRegisterCustomClassLayoutParams Params = FRegisterCustomClassLayoutParams());
 
 	virtual void UnregisterCustomClassLayout(FName ClassName);
+
+	/** A new details view, showing nothing until it is given objects. */
+	virtual TSharedRef<IDetailsView> CreateDetailView(const FDetailsViewArgs& DetailsViewArgs);
 
 	/** Rebuilds every details view, so changed registrations take effect. */
 	virtual void NotifyCustomizationModuleChanged();

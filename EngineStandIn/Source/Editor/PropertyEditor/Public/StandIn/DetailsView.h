@@ -4,6 +4,7 @@
 #include "UObject/WeakObjectPtr.h"
 
 class FDetailLayoutBuilderImpl;
+class IDetailsView;
 class SWidget;
 class UObject;
 
@@ -92,4 +93,7 @@ namespace UE::StandIn
 		int32 BuildCount = 0;
 		bool bRefreshRequested = false;
 	};
+
+	/** The view behind a details view that the property editor module made, to draw it and act on it. */
+	PROPERTYEDITOR_API FDetailsView& GetStandInView(IDetailsView& DetailsView);
 }
