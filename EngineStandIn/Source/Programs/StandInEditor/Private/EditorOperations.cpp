@@ -15,6 +15,8 @@ namespace UE::StandInEditor
 			 [](UZ4Package& Package) { Package.RemoveAllAssets(); }, nullptr},
 			{TEXT("FindDependencies"), TEXT("Find Dependencies"), TEXT("finds what the main assets need, and what lies outside the folder"),
 			 [](UZ4Package& Package) { Package.FindAllDependencies(); }, nullptr},
+			{TEXT("CopyDependencies"), TEXT("Copy Dependencies"), TEXT("copies the outside dependencies into the folder's CopiedAssets"),
+			 [](UZ4Package& Package) { Package.CopyDependencies(); }, nullptr},
 			{TEXT("ApplyCookSettings"), TEXT("Apply Cook Settings"), TEXT("puts the package on the project's cook lists"),
 			 [](UZ4Package& Package) { Package.ApplyCookSettings(); }, nullptr},
 			{TEXT("CookContent"), TEXT("Cook Content for Windows"), TEXT("the editor's menu command: cooks the project's cook lists"),
