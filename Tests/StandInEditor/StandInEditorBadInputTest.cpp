@@ -75,7 +75,7 @@ TEST(StandInEditorBadInputTest, HelpExplainsTheEditorInOneScreen)
 	EXPECT_EQ(Result.ExitCode, 0);
 	EXPECT_LE(std::count(Result.Output.begin(), Result.Output.end(), '\n'), 40) << Result.Output;
 	for (const char* Option : {"-Package=", "-Run=", "-Answer=", "-NewPackage=", "-MakeContent=", "-Verbose", "Docs/ContentDescription.md", "Exit codes",
-							   "AddAllAssets", "RemoveAllAssets", "FindDependencies", "ApplyCookSettings", "CookContent", "CookAssets", "MakePakFile", "LogPakFile"})
+							   "AddAllAssets", "RemoveAllAssets", "FindDependencies", "CopyDependencies", "ApplyCookSettings", "CookContent", "CookAssets", "MakePakFile", "LogPakFile"})
 	{
 		EXPECT_NE(Result.Output.find(Option), std::string::npos) << Option;
 	}

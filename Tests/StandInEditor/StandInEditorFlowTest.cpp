@@ -118,3 +118,19 @@ TEST(StandInEditorFlowTest, EveryCookedFileOfTheExportSetGoesIntoThePak)
 	const size_t ExternalActors = std::count_if(Listed.begin(), Listed.end(), [](const std::string& Path) { return Path.find("/__ExternalActors__/Tavern/Maps/L_Cellar/") != std::string::npos && Path.ends_with(".uasset"); });
 	EXPECT_EQ(ExternalActors, 3u) << Result.Output;
 }
+
+// The sample's one outside dependency, a shared texture, copied into the package before the pak is made: the pak
+// carries the copy and not the shared original, and no dialog asks about outside dependencies (none is answered).
+TEST(StandInEditorFlowTest, CopyDependenciesBringsTheSharedTextureIntoThePakAsACopy)
+{
+	FSampleProjectCopy Project;
+	const ProgramTest::FProcessResult Result = RunEditor(Project, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Answer=Restart Required=No",
+																	 "-Run=AddAllAssets,FindDependencies,CopyDependencies,ApplyCookSettings,CookContent,MakePakFile,LogPakFile"});
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
+	EXPECT_NE(Result.Output.find("== Copy Dependencies =="), std::string::npos) << Result.Output;
+	EXPECT_EQ(Result.Output.find("are outside of this package's directory"), std::string::npos) << Result.Output;
+	const std::vector<std::string> Listed = ListedMountPaths(Result.Output);
+	EXPECT_TRUE(Lists(Listed, "../../../QuillonVTT/Content/Tavern/CopiedAssets/Shared/Textures/T_Stone.uasset")) << Result.Output;
+	EXPECT_TRUE(std::none_of(Listed.begin(), Listed.end(), [](const std::string& Path) { return Path.find("/Content/Shared/") != std::string::npos; })) << Result.Output;
+	EXPECT_NE(Result.Output.find("  Outside the package's folder /Game/Tavern: 0"), std::string::npos) << Result.Output;
+}

@@ -25,6 +25,7 @@ public class QuillonSDKBase : ModuleRules
 				"AssetTools",
 				"DeveloperToolSettings",
 				"ImageWrapper",
+				"RenderCore",
 				"Slate",
 				"SlateCore",
 				"TargetPlatform",

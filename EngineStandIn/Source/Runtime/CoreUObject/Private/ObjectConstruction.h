@@ -29,8 +29,9 @@ namespace UE::CoreUObject::Private
 	UObject* AllocateAndConstruct(UClass* Class, UObject* Outer, FName Name, EObjectFlags Flags, UObject* Template);
 	// Destroys an object now: its destroy hooks, its properties and its memory.
 	void DestroyObject(UObject* Object);
-	// Every object whose outer chain ends at Package, parents before children, in creation order.
-	TArray<UObject*> GetObjectsInPackage(const UPackage* Package);
+	// Every object whose outer chain reaches Outer (a package or any other object), parents before children, in
+	// creation order.
+	TArray<UObject*> GetObjectsInPackage(const UObject* Outer);
 	UObject* FindObjectByPath(UClass* Class, const FString& Path);
 	// Makes a type object (class, struct, enum, function) or script package that lives as long as the process.
 	UObject* ConstructNativeObject(UClass* Class, UObject* Outer, FName Name, size_t Size, size_t Alignment, void (*Construct)(void* Memory));

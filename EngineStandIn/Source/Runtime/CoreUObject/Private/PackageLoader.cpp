@@ -195,6 +195,18 @@ namespace UE::StandIn
 		return nullptr;
 	}
 
+	bool CopyContentStructLayout(const UStruct* Source, UStruct* Dest, FString& OutError)
+	{
+		json Description;
+		Description["SuperStruct"] = Source->GetSuperStruct() ? json(ToJsonString(Source->GetSuperStruct()->GetPathName())) : json(nullptr);
+		Description["Properties"] = json::array();
+		for (FField* Field = Source->ChildProperties; Field; Field = Field->Next)
+		{
+			Description["Properties"].push_back(DescribeContentProperty(static_cast<FProperty*>(Field)));
+		}
+		return SetUpContentStruct(Dest, Description, Dest->GetPackage(), OutError);
+	}
+
 	UPackage* LoadPackageFromDisk(const FString& LongPackageName, uint32 LoadFlags)
 	{
 		if (UPackage* Existing = FindPackage(nullptr, *LongPackageName))

@@ -24,7 +24,8 @@ namespace UE::StandIn
 
 	void FPropertyWriter::WriteObject(const UObject* Object)
 	{
-		if (!Object)
+		// A transient object is never saved, so a reference to it is saved as none, as the engine's linker does.
+		if (!Object || Object->HasAnyFlags(RF_Transient) || Object->GetPackage()->HasAnyFlags(RF_Transient))
 		{
 			Out = nullptr;
 			return;

@@ -3,6 +3,7 @@
 #include "UObject/Class.h"
 #include "UObject/UnrealType.h"
 #include "UObject/Package.h"
+#include "UObject/ObjectRedirector.h"
 #include "Misc/PackageName.h"
 #include "ObjectConstruction.h"
 #include "PackageLoader.h"
@@ -141,10 +142,10 @@ namespace UE::CoreUObject::Private
 		::operator delete(Memory, std::align_val_t(Alignment));
 	}
 
-	TArray<UObject*> GetObjectsInPackage(const UPackage* Package)
+	TArray<UObject*> GetObjectsInPackage(const UObject* Outer)
 	{
 		TArray<UObject*> Result;
-		TArray<const UObject*> Outers = {Package};
+		TArray<const UObject*> Outers = {Outer};
 		for (int32 Index = 0; Index < Outers.Num(); ++Index)
 		{
 			TArray<UObject*> Inner;
@@ -223,8 +224,9 @@ UObject* StaticConstructObject_Internal(const FStaticConstructObjectParameters& 
 	}
 	else if (UObject* Existing = FUObjectArray::Get().FindByOuterAndName(Params.Outer, Name))
 	{
-		// The engine reuses the slot of an object with the same name; the old object is retired here.
-		Existing->Rename(nullptr, Existing->GetOuter(), REN_DontCreateRedirectors);
+		// The engine reuses the slot of an object with the same name, so the old one is no longer in its outer; here it
+		// is retired to the transient package until the next collection.
+		Existing->Rename(nullptr, GetTransientPackage(), REN_DontCreateRedirectors);
 		Existing->MarkAsGarbage();
 	}
 
@@ -357,6 +359,17 @@ UObject* StaticLoadObject(UClass* Class, UObject* InOuter, const TCHAR* Name, co
 			UE::StandIn::LoadPackageFromDisk(PackageName, LoadFlags);
 			Result = FindObjectByPath(nullptr, Path);
 		}
+	}
+	// A redirector left at an asset's old path stands for its destination, unless the redirector is what is asked for.
+	// A chain that leads back to itself is not followed for ever.
+	constexpr int32 MaxRedirects = 16;
+	for (int32 Hop = 0; Hop < MaxRedirects && Cast<UObjectRedirector>(Result); ++Hop)
+	{
+		if ((Class && Class->IsChildOf(UObjectRedirector::StaticClass())) || (LoadFlags & LOAD_NoRedirects))
+		{
+			break;
+		}
+		Result = Cast<UObjectRedirector>(Result)->DestinationObject;
 	}
 	if (Result && Class && !Result->IsA(Class))
 	{

@@ -23,7 +23,7 @@ void ForEachObjectWithOuter(const UObject* Outer, TFunctionRef<void(UObject*)> O
 	TArray<UObject*> Found;
 	if (bIncludeNestedObjects)
 	{
-		for (UObject* Object : UE::CoreUObject::Private::GetObjectsInPackage((const UPackage*)Outer))
+		for (UObject* Object : UE::CoreUObject::Private::GetObjectsInPackage(Outer))
 		{
 			Found.Add(Object);
 		}

@@ -1,4 +1,5 @@
 #include "ConsoleVariables.h"
+#include "Engine/AssetManager.h"
 #include "Engine/Engine.h"
 #include "HAL/IConsoleManager.h"
 #include "Modules/ModuleManager.h"
@@ -13,6 +14,7 @@ public:
 		UE::Engine::Private::RegisterConsoleObjects(ConsoleObjects);
 		GEngine = NewObject<UEngine>(GetTransientPackage(), NAME_None, RF_Transient);
 		GEngine->AddToRoot();
+		GEngine->AssetManager = NewObject<UAssetManager>(GEngine);
 	}
 
 	virtual void ShutdownModule() override

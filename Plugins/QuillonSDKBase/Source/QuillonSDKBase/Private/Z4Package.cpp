@@ -19,8 +19,12 @@
 #include "AssetRegistry/AssetData.h"
 #include "AssetRegistry/IAssetRegistry.h"
 #include "AssetToolsModule.h"
+#include "Components/ActorComponent.h"
 #include "CookOnTheSide/CookOnTheFlyServer.h"
+#include "EditorFramework/AssetImportData.h"
+#include "Engine/AssetManager.h"
 #include "Engine/RendererSettings.h"
+#include "Engine/StreamableManager.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformFileManager.h"
 #include "HAL/PlatformMisc.h"
@@ -33,10 +37,14 @@
 #include "Misc/FileHelper.h"
 #include "Misc/MessageDialog.h"
 #include "Misc/ObjectThumbnail.h"
+#include "Misc/PackageName.h"
 #include "Misc/ScopedSlowTask.h"
 #include "ObjectTools.h"
 #include "QuillonSDKBase.h"
+#include "RenderingThread.h"
+#include "Serialization/ArchiveReplaceObjectRef.h"
 #include "Settings/ProjectPackagingSettings.h"
+#include "UObject/UnrealType.h"
 #include "UnrealEdMisc.h"
 #include "Z4CookKeeper.h"
 #include "Z4DependencyQueryCache.h"
@@ -765,9 +773,181 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 #endif
 
 #if WITH_EDITOR
+namespace
+{
+	/** Where the copy of one outside dependency goes, named after the dependency's place under /Game/. */
+	struct FDependencyCopyNames
+	{
+		FString SourceObjectPath;
+		FString PackageName;
+		FString AssetName;
+		FString ObjectPath;
+	};
+
+	FDependencyCopyNames GetDependencyCopyNames(const FString& DependencyName, const FString& PackageFolder)
+	{
+		FDependencyCopyNames Names;
+		Names.SourceObjectPath = DependencyName.Contains(TEXT(".")) ? DependencyName : DependencyName + TEXT(".") + FPackageName::GetShortName(DependencyName);
+		// Every outside dependency is the creator's own content, so it lies under /Game/.
+		const FString CopyPath = FPaths::Combine(PackageFolder, TEXT("CopiedAssets"), DependencyName.RightChop(6));
+		Names.PackageName = FPackageName::ObjectPathToPackageName(CopyPath);
+		Names.AssetName = FPackageName::GetShortName(CopyPath);
+		Names.ObjectPath = Names.PackageName + TEXT(".") + Names.AssetName;
+		return Names;
+	}
+
+	/**
+	 * A copied blueprint's class defaults may hold objects of other packages (or transient ones), which the copy
+	 * must not keep pointing at: those references are cleared, each with a warning.
+	 */
+	void ClearOutsideReferences(UObject* Copy)
+	{
+		UClass* Class = nullptr;
+		if (const UBlueprint* Blueprint = Cast<UBlueprint>(Copy))
+		{
+			if (Blueprint->GeneratedClass && Blueprint->GeneratedClass->IsChildOf(UObject::StaticClass()))
+			{
+				Class = Blueprint->GeneratedClass;
+			}
+		}
+		else
+		{
+			Class = Cast<UClass>(Copy);
+		}
+		UObject* DefaultObject = Class ? Class->GetDefaultObject() : nullptr;
+		if (!DefaultObject)
+		{
+			return;
+		}
+		const UPackage* CopyPackage = Copy->GetOutermost();
+		for (TFieldIterator<FObjectProperty> It(Class); It; ++It)
+		{
+			UObject* Value = It->GetObjectPropertyValue_InContainer(DefaultObject);
+			if (!IsValid(Value) || (!Value->HasAnyFlags(RF_Transient | RF_TextExportTransient) && Value->GetOutermost() == CopyPackage))
+			{
+				continue;
+			}
+			// The object may be in use by the rendering thread.
+			FlushRenderingCommands();
+			UActorComponent* Component = Cast<UActorComponent>(Value);
+			if (Component && Component->IsRegistered())
+			{
+				Component->UnregisterComponent();
+			}
+			UE_LOG(LogTemp, Warning, TEXT("Nulling reference to %s in %s::%s"), *Value->GetName(), *DefaultObject->GetName(), *It->GetName());
+			It->SetObjectPropertyValue_InContainer(DefaultObject, nullptr);
+		}
+	}
+
+	/** One outside dependency that was copied (or found copied), under the key it has in the package's records. */
+	struct FCopiedDependency
+	{
+		FName Key;
+		UObject* Replacement = nullptr;
+	};
+}
+
 void UZ4Package::CopyDependencies()
 {
-	UE_LOG(Z4LogSDK, Warning, TEXT("%s: Copy Dependencies is not available yet."), *GetOutermost()->GetName());
+	IAssetRegistry& AssetRegistry = AssetRegistryModule().Get();
+	TMap<UObject*, UObject*> ReplacementMap;
+	TArray<FCopiedDependency> CopiedDependencies;
+	for (const TPair<FName, int32>& ExternalDependency : ExternalDependencies)
+	{
+		const FDependencyCopyNames Names = GetDependencyCopyNames(ExternalDependency.Key.ToString(), PackageFolder);
+		UObject* Source = StaticLoadObject(UObject::StaticClass(), nullptr, *Names.SourceObjectPath, nullptr, LOAD_None, nullptr, true);
+		if (!Source)
+		{
+			continue;
+		}
+
+		const FAssetData ExistingCopy = AssetRegistry.GetAssetByObjectPath(FSoftObjectPath(Names.ObjectPath));
+		if (ExistingCopy.IsValid())
+		{
+			UObject* Existing = ExistingCopy.FastGetAsset(true);
+			// Mapping the source to nothing would clear every reference to it in the assets saved below.
+			if (!Existing)
+			{
+				UE_LOG(LogTemp, Warning, TEXT("An asset is listed at %s but cannot be loaded, so %s is not copied and stays outside the package."), *Names.ObjectPath, *Names.SourceObjectPath);
+				continue;
+			}
+			ReplacementMap.Add(Source, Existing);
+			CopiedDependencies.Add({ExternalDependency.Key, Existing});
+			UE_LOG(LogTemp, Warning, TEXT("Asset already exists at %s. Skipping duplication."), *Names.ObjectPath);
+			continue;
+		}
+
+		UPackage* CopyPackage = CreatePackage(*Names.PackageName);
+		UObject* Copy = StaticDuplicateObject(Source, CopyPackage, FName(*Names.AssetName), RF_Public | RF_Standalone | RF_Transactional, nullptr, EDuplicateMode::Normal);
+		if (!Copy)
+		{
+			continue;
+		}
+		// The copy was not imported from the source's file; a reimport must not overwrite it with that file.
+		UTexture* Texture = Cast<UTexture>(Copy);
+		if (Texture && Texture->AssetImportData)
+		{
+			Texture->AssetImportData = NewObject<UAssetImportData>(Copy, TEXT("AssetImportData"), RF_Transient);
+		}
+		ClearOutsideReferences(Copy);
+		if (UPackage* Outermost = Copy->GetOutermost())
+		{
+			Outermost->FullyLoad();
+		}
+		UZ4SDKStatics::SaveAsset(Copy);
+		AssetRegistry.AssetCreated(Copy);
+		ReplacementMap.Add(Source, Copy);
+		CopiedDependencies.Add({ExternalDependency.Key, Copy});
+	}
+
+	// Taken before the records change: the main assets and every dependency, the copied sources among them, so that
+	// references between sources also end up at the copies.
+	TArray<FAssetData> ExportAssets;
+	GetExportAssets(ExportAssets);
+	FStreamableManager& StreamableManager = UAssetManager::Get().GetStreamableManager();
+	for (const FAssetData& ExportAsset : ExportAssets)
+	{
+		UObject* Asset = StreamableManager.LoadSynchronous(ExportAsset.GetSoftObjectPath(), true);
+		if (!IsValid(Asset))
+		{
+			continue;
+		}
+		Asset->GetOutermost()->FullyLoad();
+		FArchiveReplaceObjectRef<UObject> ReplaceReferences(Asset, ReplacementMap, EArchiveReplaceObjectFlags::None);
+		UZ4SDKStatics::SaveAsset(Asset);
+	}
+	// The copies were made from the sources as they were, so one source's copy still points at the other sources:
+	// a copied material would go on using the outside texture that the package now has a copy of.
+	TSet<UObject*> Replacements;
+	for (const FCopiedDependency& Copied : CopiedDependencies)
+	{
+		bool bAlreadyRedirected = false;
+		Replacements.Add(Copied.Replacement, &bAlreadyRedirected);
+		if (bAlreadyRedirected)
+		{
+			continue;
+		}
+		FArchiveReplaceObjectRef<UObject> ReplaceReferences(Copied.Replacement, ReplacementMap, EArchiveReplaceObjectFlags::None);
+		if (ReplaceReferences.GetCount() > 0)
+		{
+			UZ4SDKStatics::SaveAsset(Copied.Replacement);
+		}
+	}
+
+	// The records move under the key they were found by: a source reached through a redirector lives in another
+	// package than its key names, and that package has no records.
+	for (const FCopiedDependency& Copied : CopiedDependencies)
+	{
+		const FZ4ReferenceList References = Dependencies.FindRef(Copied.Key);
+		Dependencies.Add(Copied.Replacement->GetOutermost()->GetFName(), References);
+		Dependencies.Remove(Copied.Key);
+		ExternalDependencies.Remove(Copied.Key);
+	}
+	// Saved again, or the package on disk would still name the sources, and the next pak would be made of them.
+	if (CopiedDependencies.Num() > 0)
+	{
+		UZ4SDKStatics::SaveAsset(this);
+	}
 }
 #endif
 

@@ -31,6 +31,9 @@ public:
 
 	virtual void PostInitProperties() {}
 	virtual void PostLoad() {}
+	/** Called on each object StaticDuplicateObject made, once all of them have their values. */
+	virtual void PostDuplicate(bool bDuplicateForPIE) {}
+	virtual void PostDuplicate(EDuplicateMode::Type DuplicateMode) { PostDuplicate(DuplicateMode == EDuplicateMode::PIE); }
 	virtual void BeginDestroy() {}
 	virtual void FinishDestroy() {}
 	virtual bool IsAsset() const;

@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "UObject/Class.h"
 #include "UObject/ObjectPtr.h"
+#include "Misc/EnumClassFlags.h"
 
 class FProperty;
 struct FSoftObjectPath;
@@ -517,12 +518,32 @@ namespace EFieldIteratorFlags
 	};
 }
 
+enum class EFieldIterationFlags : uint8
+{
+	None = 0,
+	IncludeSuper = 1 << 0,
+	IncludeDeprecated = 1 << 1,
+	IncludeInterfaces = 1 << 2,
+	IncludeAll = IncludeSuper | IncludeDeprecated | IncludeInterfaces,
+	Default = IncludeSuper | IncludeDeprecated,
+};
+ENUM_CLASS_FLAGS(EFieldIterationFlags)
+
 // Iterates the properties of type T of a struct: its own first, then its supers' (by default).
 template<class T>
 class TFieldIterator
 {
 public:
-	TFieldIterator(const UStruct* InStruct, EFieldIteratorFlags::SuperClassFlags SuperClassFlags = EFieldIteratorFlags::IncludeSuper, EFieldIteratorFlags::DeprecatedPropertyFlags DeprecatedFieldFlags = EFieldIteratorFlags::IncludeDeprecated, EFieldIteratorFlags::InterfaceClassFlags InterfaceFieldFlags = EFieldIteratorFlags::ExcludeInterfaces)
+	explicit TFieldIterator(const UStruct* InStruct, EFieldIterationFlags InIterationFlags = EFieldIterationFlags::Default)
+		: Struct(InStruct)
+		, Field(InStruct ? InStruct->ChildProperties : nullptr)
+		, bIncludeSuper(EnumHasAnyFlags(InIterationFlags, EFieldIterationFlags::IncludeSuper))
+		, bIncludeDeprecated(EnumHasAnyFlags(InIterationFlags, EFieldIterationFlags::IncludeDeprecated))
+	{
+		SkipUnwanted();
+	}
+
+	explicit TFieldIterator(const UStruct* InStruct, EFieldIteratorFlags::SuperClassFlags SuperClassFlags, EFieldIteratorFlags::DeprecatedPropertyFlags DeprecatedFieldFlags = EFieldIteratorFlags::IncludeDeprecated, EFieldIteratorFlags::InterfaceClassFlags InterfaceFieldFlags = EFieldIteratorFlags::ExcludeInterfaces)
 		: Struct(InStruct)
 		, Field(InStruct ? InStruct->ChildProperties : nullptr)
 		, bIncludeSuper(SuperClassFlags == EFieldIteratorFlags::IncludeSuper)

@@ -14,4 +14,8 @@ public:
 	UPROPERTY()
 	TSubclassOf<UObject> ParentClass;
 #endif
+
+#if WITH_EDITOR
+	virtual void PostDuplicate(bool bDuplicateForPIE) override;
+#endif
 };

@@ -5,6 +5,7 @@
 #include "UObject/Object.h"
 #include "Engine.generated.h"
 
+class UAssetManager;
 class UWorld;
 
 /**
@@ -24,6 +25,10 @@ public:
 	virtual bool Exec(UWorld* InWorld, const TCHAR* Cmd, FOutputDevice& Ar = *GLog);
 
 	virtual void BeginDestroy() override;
+
+	/** Made when the engine starts. */
+	UPROPERTY()
+	TObjectPtr<UAssetManager> AssetManager;
 };
 
 /** The engine of this process, made when the Engine module starts. */

@@ -4,6 +4,8 @@
 #include "Engine/StreamableRenderAsset.h"
 #include "Texture.generated.h"
 
+class UAssetImportData;
+
 enum ETextureSourceFormat : int
 {
 	TSF_Invalid,
@@ -83,5 +85,8 @@ public:
 #if WITH_EDITORONLY_DATA
 	UPROPERTY()
 	FTextureSource Source;
+
+	UPROPERTY(VisibleAnywhere, Instanced, Category = ImportSettings)
+	TObjectPtr<UAssetImportData> AssetImportData;
 #endif
 };
