@@ -145,10 +145,8 @@ TEST(StandInEditorContentTest, RefusedDescriptionLeavesTheProjectAsItWas)
 	EXPECT_EQ(ProgramTest::ListFiles(UE::StandIn::ToUtf8(Project.GetContentDir())), Before);
 }
 
-// Disabled until soft object properties declared by content get the size of a soft pointer in CoreUObject
-// (FObjectPropertyBase gives every object property the size of a raw pointer, so the class default object
-// is written past its end when a blueprint declares one).
-TEST(StandInEditorContentTest, DISABLED_SoftReferencesOfABlueprintNeedNotExist)
+// A soft reference property declared by content takes the size of a soft pointer in the class's layout.
+TEST(StandInEditorContentTest, SoftReferencesOfABlueprintNeedNotExist)
 {
 	UE::StandIn::FTestProject Project;
 	Project.WriteFile(TEXT("Soft.json"), TEXT(R"({ "Assets": [

@@ -185,6 +185,18 @@ FObjectPropertyBase::FObjectPropertyBase(UStruct* InOwnerStruct, FField* InOwner
 {
 }
 
+FObjectPropertyBase::FObjectPropertyBase(UStruct* InOwnerStruct, FField* InOwnerField, FName InName, EPropertyFlags InFlags, int32 InOffset, UClass* InPropertyClass,
+	int32 InElementSize, int32 InAlignment)
+	: FProperty(InOwnerStruct, InOwnerField, InName, InFlags, InOffset, InElementSize, InAlignment)
+	, PropertyClass(InPropertyClass)
+{
+}
+
+FSoftObjectProperty::FSoftObjectProperty(UStruct* InOwnerStruct, FField* InOwnerField, FName InName, EPropertyFlags InFlags, int32 InOffset, UClass* InPropertyClass)
+	: FObjectPropertyBase(InOwnerStruct, InOwnerField, InName, InFlags, InOffset, InPropertyClass, sizeof(FSoftObjectPtr), alignof(FSoftObjectPtr))
+{
+}
+
 FString FObjectProperty::GetCPPType() const
 {
 	return FString::Printf(TEXT("TObjectPtr<U%s>"), *PropertyClass->GetName());

@@ -283,6 +283,11 @@ public:
 	virtual bool ContainsObjectReference() const override { return true; }
 	virtual void WriteValue(const void* Value, UE::StandIn::FPropertyWriter& Writer) const override;
 	virtual bool ReadValue(void* Value, UE::StandIn::FPropertyReader& Reader) const override;
+
+protected:
+	/** For references whose value is not a single object pointer. */
+	FObjectPropertyBase(UStruct* InOwnerStruct, FField* InOwnerField, FName InName, EPropertyFlags InFlags, int32 InOffset, UClass* InPropertyClass,
+		int32 InElementSize, int32 InAlignment);
 };
 
 class COREUOBJECT_API FObjectProperty : public FObjectPropertyBase
@@ -318,7 +323,8 @@ public:
 class COREUOBJECT_API FSoftObjectProperty : public FObjectPropertyBase
 {
 public:
-	using FObjectPropertyBase::FObjectPropertyBase;
+	/** Its value is an FSoftObjectPtr, larger than an object pointer: classes laid out from content need its size. */
+	FSoftObjectProperty(UStruct* InOwnerStruct, FField* InOwnerField, FName InName, EPropertyFlags InFlags, int32 InOffset, UClass* InPropertyClass);
 	virtual void InitializeValue(void* Dest) const override;
 	virtual void DestroyValue(void* Dest) const override;
 	virtual void CopySingleValue(void* Dest, const void* Src) const override;
