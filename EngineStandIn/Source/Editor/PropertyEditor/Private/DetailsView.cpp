@@ -288,6 +288,16 @@ namespace UE::StandIn
 		return Widgets;
 	}
 
+	TArray<FString> FDetailsView::GetButtonLabels() const
+	{
+		TArray<FString> Labels;
+		for (const TSharedRef<SButton>& Button : FindWidgets<SButton>())
+		{
+			Labels.Add(GetButtonLabel(Button));
+		}
+		return Labels;
+	}
+
 	EDetailsViewActionResult FDetailsView::ClickButton(const FString& Label)
 	{
 		for (const TSharedRef<SButton>& Button : FindWidgets<SButton>())

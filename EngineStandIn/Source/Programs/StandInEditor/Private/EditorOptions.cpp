@@ -100,7 +100,7 @@ namespace UE::StandInEditor
 				Value.ParseIntoArray(Names, TEXT(","));
 				for (const FString& Name : Names)
 				{
-					Options.Operations.Add(Name.TrimStartAndEnd());
+					Options.Steps.Add({EEditorStepKind::Run, Name.TrimStartAndEnd()});
 				}
 				if (Names.IsEmpty())
 				{
@@ -108,6 +108,28 @@ namespace UE::StandInEditor
 					return false;
 				}
 				return true;
+			}
+			if (Key.Equals(TEXT("Details"), ESearchCase::IgnoreCase))
+			{
+				Options.bShowDetails = true;
+				// -Details=<package> names the package too.
+				return Value.IsEmpty() || SetOnce(Options.PackageName, Value, TEXT("Package"), OutError);
+			}
+			const TPair<const TCHAR*, EEditorStepKind> PanelActions[] = {
+				{TEXT("Click"), EEditorStepKind::Click}, {TEXT("Pick"), EEditorStepKind::Pick}, {TEXT("Search"), EEditorStepKind::Search}};
+			for (const TPair<const TCHAR*, EEditorStepKind>& Action : PanelActions)
+			{
+				if (Key.Equals(Action.Key, ESearchCase::IgnoreCase))
+				{
+					// An empty search text shows every row again; a click or a pick needs something to act on.
+					if (Value.IsEmpty() && Action.Value != EEditorStepKind::Search)
+					{
+						OutError = FString::Printf(TEXT("-%s needs a value"), Action.Key);
+						return false;
+					}
+					Options.Steps.Add({Action.Value, Value});
+					return true;
+				}
 			}
 			if (Key.Equals(TEXT("Answer"), ESearchCase::IgnoreCase))
 			{

@@ -5,18 +5,36 @@
 
 namespace UE::StandInEditor
 {
+	// One thing the creator does, in command-line order: an operation of -Run, or an action on the details
+	// panel that -Details opened.
+	enum class EEditorStepKind : uint8
+	{
+		Run,
+		Click,
+		Pick,
+		Search,
+	};
+
+	struct FEditorStep
+	{
+		EEditorStepKind Kind;
+		// The operation's name, the button's label, the asset's path or the search text.
+		FString Value;
+	};
+
 	// What the command line asks for. Paths are as given; relative ones are made absolute against the
 	// folder the editor was started in.
 	struct FEditorOptions
 	{
 		FString ProjectFile;
 		FString PackageName;
-		TArray<FString> Operations;
+		TArray<FEditorStep> Steps;
 		// Answers for dialogs in the order they come up, and answers for every dialog of a title.
 		TArray<EAppReturnType::Type> Answers;
 		TArray<TPair<FString, EAppReturnType::Type>> TitledAnswers;
 		FString NewPackageName;
 		FString ContentDescriptionFile;
+		bool bShowDetails = false;
 		bool bVerbose = false;
 		bool bHelp = false;
 	};

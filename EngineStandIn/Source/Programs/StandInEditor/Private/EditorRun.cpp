@@ -4,6 +4,7 @@
 #include "ContentMaker.h"
 #include "CoreGlobals.h"
 #include "EditorConsole.h"
+#include "EditorDetailsPanel.h"
 #include "EditorFeedbackContext.h"
 #include "EditorHelp.h"
 #include "EditorLogDevice.h"
@@ -16,6 +17,7 @@
 #include "Misc/Paths.h"
 #include "PackageSummary.h"
 #include "ProjectSession.h"
+#include "StandIn/ContentBrowserModel.h"
 #include "StandIn/DialogScript.h"
 #include "StandIn/EditorRestart.h"
 #include "StandIn/LogCapture.h"
@@ -41,14 +43,28 @@ namespace UE::StandInEditor
 			return FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Path);
 		}
 
-		bool CheckOperations(const FEditorOptions& Options, FString& OutError)
+		bool CheckSteps(const FEditorOptions& Options, FString& OutError)
 		{
-			for (const FString& Name : Options.Operations)
+			if (Options.bShowDetails && Options.PackageName.IsEmpty())
 			{
-				const FEditorOperation* Operation = FindEditorOperation(Name);
+				OutError = TEXT("-Details shows a package's details panel: name it with -Package=/Game/MyPack/MyPackage");
+				return false;
+			}
+			for (const FEditorStep& Step : Options.Steps)
+			{
+				if (Step.Kind != EEditorStepKind::Run)
+				{
+					if (!Options.bShowDetails)
+					{
+						OutError = TEXT("-Click, -Pick and -Search act on the details panel: open it with -Details");
+						return false;
+					}
+					continue;
+				}
+				const FEditorOperation* Operation = FindEditorOperation(Step.Value);
 				if (!Operation)
 				{
-					OutError = FString::Printf(TEXT("unknown operation '%s' in -Run; the operations are: %s"), *Name, *ListEditorOperationNames());
+					OutError = FString::Printf(TEXT("unknown operation '%s' in -Run; the operations are: %s"), *Step.Value, *ListEditorOperationNames());
 					return false;
 				}
 				if (Operation->RunOnPackage && Options.PackageName.IsEmpty())
@@ -83,25 +99,34 @@ namespace UE::StandInEditor
 			return true;
 		}
 
+		// Made as the creator makes one: the content browser's new-asset menu, "Package", in the folder, then saved.
 		bool MakeNewPackage(const FString& PackageName, FEditorConsole& Console, FString& OutError)
 		{
-			FAssetDescription Description;
-			Description.Label = PackageName;
-			Description.ClassName = UZ4Package::StaticClass()->GetName();
-			Description.PackageName = PackageName;
 			FText Reason;
 			if (!FPackageName::IsValidLongPackageName(PackageName, false, &Reason) || !PackageName.StartsWith(TEXT("/Game/")))
 			{
 				OutError = FString::Printf(TEXT("-NewPackage=%s: give a long package name under /Game/, such as /Game/MyPack/MyPackage"), *PackageName);
 				return false;
 			}
-			FContentMaker Maker;
-			if (!Maker.Make({Description}, OutError))
+			if (FPackageName::DoesPackageExist(PackageName))
 			{
-				OutError = FString::Printf(TEXT("Cannot make the package asset %s"), *OutError);
+				OutError = FString::Printf(TEXT("-NewPackage=%s: the package exists already"), *PackageName);
 				return false;
 			}
-			Console.PrintLine(FString::Printf(TEXT("  Made the package asset %s"), *PackageName));
+			const TArray<UE::StandIn::FNewAssetMenuEntry> Menu = UE::StandIn::GetNewAssetMenu();
+			const UE::StandIn::FNewAssetMenuEntry* Entry = Menu.FindByPredicate([](const UE::StandIn::FNewAssetMenuEntry& Candidate) { return Candidate.SupportedClass == UZ4Package::StaticClass(); });
+			if (!Entry)
+			{
+				OutError = TEXT("-NewPackage: the new-asset menu offers no package asset (is the plug-in's editor module started?)");
+				return false;
+			}
+			UObject* Asset = UE::StandIn::CreateAssetFromNewAssetMenu(*Entry, FPackageName::GetLongPackagePath(PackageName), FPackageName::GetShortName(PackageName));
+			if (!Asset || !UE::StandIn::SaveAsset(Asset))
+			{
+				OutError = FString::Printf(TEXT("Cannot make the package asset %s (the log above says why)"), *PackageName);
+				return false;
+			}
+			Console.PrintLine(FString::Printf(TEXT("  Made the package asset %s with \"%s\" from the new-asset menu"), *PackageName, *Entry->DisplayName.ToString()));
 			return true;
 		}
 
@@ -149,23 +174,49 @@ namespace UE::StandInEditor
 			}
 		}
 
-		void RunOperations(const FEditorOptions& Options, UZ4Package* Package, FEditorConsole& Console, FEditorLoop& Loop)
+		void RunOperation(const FEditorOperation& Operation, UZ4Package* Package, FEditorConsole& Console)
 		{
-			for (const FString& Name : Options.Operations)
+			Console.PrintLine(FString::Printf(TEXT("== %s =="), Operation.Label));
+			if (Operation.RunOnPackage)
 			{
-				const FEditorOperation* Operation = FindEditorOperation(Name);
-				Console.PrintLine(FString::Printf(TEXT("== %s =="), Operation->Label));
-				if (Operation->RunOnPackage)
+				Operation.RunOnPackage(*Package);
+			}
+			else
+			{
+				Operation.RunInEditor();
+			}
+		}
+
+		// False, with one line saying why, when the panel does not offer what a step asks for.
+		bool RunSteps(const FEditorOptions& Options, UZ4Package* Package, FEditorDetailsPanel& Panel, FEditorConsole& Console, FEditorLoop& Loop, FString& OutError)
+		{
+			for (const FEditorStep& Step : Options.Steps)
+			{
+				bool bDone = true;
+				switch (Step.Kind)
 				{
-					Operation->RunOnPackage(*Package);
+				case EEditorStepKind::Run:
+					RunOperation(*FindEditorOperation(Step.Value), Package, Console);
+					break;
+				case EEditorStepKind::Click:
+					bDone = Panel.Click(Step.Value, OutError);
+					break;
+				case EEditorStepKind::Pick:
+					bDone = Panel.Pick(Step.Value, OutError);
+					break;
+				case EEditorStepKind::Search:
+					Panel.Search(Step.Value);
+					break;
 				}
-				else
+				if (!bDone)
 				{
-					Operation->RunInEditor();
+					return false;
 				}
 				Loop.TickUntilIdle();
 				ReportRestartRequests(Console);
+				Panel.Tick();
 			}
+			return true;
 		}
 
 		// Lines go to the editor's own device only: the stand-in's default echo to stderr would print every
@@ -219,7 +270,7 @@ namespace UE::StandInEditor
 		{
 			return Fail(EEditorExitCode::BadCommandLine, TEXT("no project given: StandInEditor <Project>.uproject [options] (StandInEditor -help lists them)"));
 		}
-		if (!CheckOperations(Options, Error))
+		if (!CheckSteps(Options, Error))
 		{
 			return Fail(EEditorExitCode::BadCommandLine, Error);
 		}
@@ -270,7 +321,15 @@ namespace UE::StandInEditor
 			}
 		}
 		FEditorLoop Loop(Console, FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir() + TEXT("Logs/StandInEditorConsole.log")));
-		RunOperations(Options, Package.Get(), Console, Loop);
+		FEditorDetailsPanel Panel(Console);
+		if (Options.bShowDetails && !Panel.Open(*Package, Error))
+		{
+			return Fail(EEditorExitCode::UnusableInput, Error);
+		}
+		if (!RunSteps(Options, Package.Get(), Panel, Console, Loop, Error))
+		{
+			return Fail(EEditorExitCode::BadCommandLine, Error);
+		}
 
 		if (Package)
 		{

@@ -58,6 +58,8 @@ namespace UE::StandIn
 		/** The filter texts of a category's rows, in their order; a group gives its display name. */
 		TArray<FText> GetRowFilterTexts(FName CategoryName) const;
 
+		/** The labels of the shown buttons, in paint order. */
+		TArray<FString> GetButtonLabels() const;
 		/** Clicks the first shown button with this label. */
 		EDetailsViewActionResult ClickButton(const FString& Label);
 		/** Chooses an asset in the first shown asset picker: a package name or object path the picker offers. */
