@@ -7,6 +7,7 @@
 #include "StandIn/StringConv.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -111,6 +112,15 @@ namespace
 				return true;
 			}
 		}
+	}
+
+	[[noreturn]] void EndProgram(const FString& Problem)
+	{
+		std::fflush(stdout);
+		std::fprintf(stderr, "Error: %s\n", ToUtf8(Problem).c_str());
+		std::fflush(stderr);
+		// Nothing after the dialog may run, static teardown included: the program stops where it stands.
+		std::_Exit(1);
 	}
 
 	EAppReturnType::Type OpenDialog(EAppMsgType::Type Type, const FText& Message, const FText& Title)
@@ -225,6 +235,18 @@ namespace UE::StandIn
 		if (!bAnswered && (!Script || Script->WhenUnanswered == EUnanswered::AskTerminal))
 		{
 			bAnswered = AskTerminal(Type, Title, Message, Answer);
+		}
+		if (Script && Script->WhenUnanswered == EUnanswered::AskTerminal)
+		{
+			// A program that runs unattended cannot go on without the answer: one line saying so, and a failed exit.
+			if (!bAnswered)
+			{
+				EndProgram(FString::Printf(TEXT("A message dialog was shown with no answer for it: %s"), *Describe(Type, Title, Message)));
+			}
+			if (!ButtonsOf(Type).Contains(Answer))
+			{
+				EndProgram(FString::Printf(TEXT("The answer %s is not a button of the message dialog %s"), LexToString(Answer), *Describe(Type, Title, Message)));
+			}
 		}
 		checkf(bAnswered, TEXT("A message dialog was shown with no answer for it: %s"), *Describe(Type, Title, Message));
 		checkf(ButtonsOf(Type).Contains(Answer), TEXT("The answer %s is not a button of the message dialog %s"),

@@ -24,7 +24,8 @@ namespace UE::StandIn
 	 * A dialog the script has no answer for, or an answer that is not one of the dialog's buttons, stops the
 	 * process with an assertion naming the dialog: a test that did not expect the dialog fails there, and no
 	 * answer is ever guessed. A script made with EUnanswered::AskTerminal (the headless editor's) asks on the
-	 * terminal instead when stdin is one. With no script at all, the terminal is asked when there is one.
+	 * terminal instead when stdin is one; without an answer from there it ends the program with one line
+	 * naming the dialog and exit code 1. With no script at all, the terminal is asked when there is one.
 	 */
 	class CORE_API FDialogScript
 	{
