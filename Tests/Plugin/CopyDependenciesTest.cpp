@@ -4,6 +4,7 @@
 #include "../Cooker/CookerTestUtils.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
+#include "Components/ActorComponent.h"
 #include "Containers/Ticker.h"
 #include "EditorFramework/AssetImportData.h"
 #include "Engine/Blueprint.h"
@@ -238,7 +239,8 @@ TEST_F(FCopyDependenciesTest, TheCopiedTextureDoesNotCarryTheSourcesImportRecord
 }
 
 // The lamp's class defaults hold a mesh of its own class and one inherited from its parent blueprint, both in another
-// folder, and an empty slot. The copy's defaults keep neither mesh; the source blueprint keeps both.
+// folder, an empty slot, and a registered component made at run time. The copy's defaults keep none of them, and the
+// component is unregistered; the source blueprint keeps its meshes.
 TEST_F(FCopyDependenciesTest, ACopiedBlueprintLosesTheReferencesOfItsDefaultsToOtherPackages)
 {
 	SaveMesh(TEXT("/Game/Meshes/SM_Bulb"));
@@ -260,11 +262,23 @@ TEST_F(FCopyDependenciesTest, ACopiedBlueprintLosesTheReferencesOfItsDefaultsToO
 		{"Name": "BP_Lamp_C", "Class": "/Script/Engine.BlueprintGeneratedClass", "Outer": -1, "Flags": 1,
 		 "Struct": {"SuperStruct": "/Game/Blueprints/BP_Base.BP_Base_C", "Properties": [
 			{"Name": "BulbMesh", "Flags": 5, "Type": "Object", "PropertyClass": "/Script/Engine.StaticMesh"},
-			{"Name": "SpareMesh", "Flags": 5, "Type": "Object", "PropertyClass": "/Script/Engine.StaticMesh"}]}, "Properties": {}},
+			{"Name": "SpareMesh", "Flags": 5, "Type": "Object", "PropertyClass": "/Script/Engine.StaticMesh"},
+			{"Name": "Light", "Flags": 5, "Type": "Object", "PropertyClass": "/Script/Engine.ActorComponent"}]}, "Properties": {}},
 		{"Name": "Default__BP_Lamp_C", "Class": "/Game/Blueprints/BP_Lamp.BP_Lamp_C", "Outer": -1, "Flags": 49,
 		 "Properties": {"StandMesh": "/Game/Meshes/SM_Stand.SM_Stand", "BulbMesh": "/Game/Meshes/SM_Bulb.SM_Bulb", "SpareMesh": null}}],
 		"Imports": ["/Game/Blueprints/BP_Base", "/Game/Meshes/SM_Bulb", "/Game/Meshes/SM_Stand", "/Script/Engine"], "SoftReferences": []})"));
+	Project.WriteFile(TEXT("Content/Blueprints/BPC_Light.uasset"), TEXT(R"({"Format": "UnrealStandInPackage", "Version": 1, "Objects": [
+		{"Name": "BPC_Light_C", "Class": "/Script/Engine.BlueprintGeneratedClass", "Outer": -1, "Flags": 1,
+		 "Struct": {"SuperStruct": "/Script/Engine.ActorComponent", "Properties": []}, "Properties": {}}], "Imports": ["/Script/Engine"]})"));
 	Registry().ScanPathsSynchronous({TEXT("/Game/")}, true);
+	const UBlueprint* Source = LoadObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Lamp.BP_Lamp"));
+	UClass* LightClass = LoadObject<UClass>(nullptr, TEXT("/Game/Blueprints/BPC_Light.BPC_Light_C"));
+	ASSERT_TRUE(Source && LightClass);
+	UActorComponent* Light = NewObject<UActorComponent>(GetTransientPackage(), LightClass, TEXT("Light"), RF_Transient);
+	Light->RegisterComponent();
+	const FObjectProperty* LightProperty = CastField<FObjectProperty>(Source->GeneratedClass->FindPropertyByName(TEXT("Light")));
+	ASSERT_NE(LightProperty, nullptr);
+	LightProperty->SetObjectPropertyValue_InContainer(Source->GeneratedClass->GetDefaultObject(), Light);
 	// Only the lamp is recorded as outside, so that only it is copied.
 	UZ4Package* Package = MakePackage({});
 	Package->Dependencies.Add(FName(TEXT("/Game/Blueprints/BP_Lamp")));
@@ -278,10 +292,12 @@ TEST_F(FCopyDependenciesTest, ACopiedBlueprintLosesTheReferencesOfItsDefaultsToO
 	ASSERT_NE(Copy->GeneratedClass, nullptr);
 	EXPECT_EQ(Copy->GeneratedClass->GetPackage(), Copy->GetPackage());
 	EXPECT_EQ(Warnings(), TArray<FString>({TEXT("LogTemp: Nulling reference to SM_Bulb in Default__BP_Lamp_C::BulbMesh"),
+							  TEXT("LogTemp: Nulling reference to Light in Default__BP_Lamp_C::Light"),
 							  TEXT("LogTemp: Nulling reference to SM_Stand in Default__BP_Lamp_C::StandMesh")}));
-	EXPECT_EQ(GetNumRenderingCommandFlushes() - FlushesBefore, 2);
+	EXPECT_EQ(GetNumRenderingCommandFlushes() - FlushesBefore, 3);
+	EXPECT_FALSE(Light->IsRegistered());
 	const UObject* CopyDefaults = Copy->GeneratedClass->GetDefaultObject();
-	for (const TCHAR* PropertyName : {TEXT("BulbMesh"), TEXT("StandMesh"), TEXT("SpareMesh")})
+	for (const TCHAR* PropertyName : {TEXT("BulbMesh"), TEXT("StandMesh"), TEXT("SpareMesh"), TEXT("Light")})
 	{
 		const FObjectProperty* Property = CastField<FObjectProperty>(Copy->GeneratedClass->FindPropertyByName(PropertyName));
 		ASSERT_NE(Property, nullptr) << ToUtf8(PropertyName);
@@ -290,8 +306,6 @@ TEST_F(FCopyDependenciesTest, ACopiedBlueprintLosesTheReferencesOfItsDefaultsToO
 	const FString CopyFile = ReadPackageFile(TEXT("/Game/MyPack/CopiedAssets/Blueprints/BP_Lamp"));
 	EXPECT_FALSE(CopyFile.Contains(TEXT("/Game/Meshes/"))) << ToUtf8(CopyFile);
 
-	const UBlueprint* Source = FindObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Lamp.BP_Lamp"));
-	ASSERT_NE(Source, nullptr);
 	const FObjectProperty* Bulb = CastField<FObjectProperty>(Source->GeneratedClass->FindPropertyByName(TEXT("BulbMesh")));
 	ASSERT_NE(Bulb, nullptr);
 	EXPECT_NE(Bulb->GetObjectPropertyValue_InContainer(Source->GeneratedClass->GetDefaultObject()), nullptr);
