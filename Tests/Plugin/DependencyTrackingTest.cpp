@@ -1,3 +1,4 @@
+#include "PackageTestUtils.h"
 #include "../Core/CoreTestPrinters.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace UE::StandIn;
+using namespace UE::Quillon::Test;
 
 namespace
 {
@@ -56,34 +58,6 @@ namespace
 			Package->Data.AssetsIndexMap.Add(Entry.AssetName, Package->Data.Assets.Num() - 1);
 		}
 		return Package;
-	}
-
-	/** "dependency <- main asset, main asset" per entry, in the map's order. */
-	TArray<FString> DescribeDependencies(const UZ4Package& Package)
-	{
-		TArray<FString> Lines;
-		for (const TPair<FName, FZ4ReferenceList>& Dependency : Package.Dependencies)
-		{
-			TArray<FString> References;
-			for (const FName& Reference : Dependency.Value.References)
-			{
-				References.Add(Reference.ToString());
-			}
-			References.Sort();
-			Lines.Add(Dependency.Key.ToString() + TEXT(" <- ") + FString::Join(References, TEXT(", ")));
-		}
-		return Lines;
-	}
-
-	/** "dependency = depth" per entry, in the map's order. */
-	TArray<FString> DescribeExternalDependencies(const UZ4Package& Package)
-	{
-		TArray<FString> Lines;
-		for (const TPair<FName, int32>& Dependency : Package.ExternalDependencies)
-		{
-			Lines.Add(FString::Printf(TEXT("%s = %d"), *Dependency.Key.ToString(), Dependency.Value));
-		}
-		return Lines;
 	}
 }
 
