@@ -20,8 +20,7 @@ fi
 work="$(mktemp -d "${TMPDIR:-/tmp}/quillon-demo.XXXXXX")"
 project="$work/SampleProject"
 cp -R "$root/Examples/SampleProject" "$project"
-mkdir -p "$project/Plugins"
-cp -R "$root/Plugins/QuillonSDKBase" "$project/Plugins/QuillonSDKBase"
+"$root/Scripts/InstallPlugin.sh" "$project"
 echo "The sample project, with the plug-in installed, is in $project"
 echo
 

@@ -44,13 +44,9 @@ namespace UE::StandIn
 			const std::filesystem::path Target = ToPath(GetPluginDir());
 			std::filesystem::create_directories(Target);
 			std::filesystem::copy_file(Source / "QuillonSDKBase.uplugin", Target / "QuillonSDKBase.uplugin");
-			for (const char* Folder : {"Content", "Resources"})
-			{
-				if (std::filesystem::exists(Source / Folder))
-				{
-					std::filesystem::copy(Source / Folder, Target / Folder, std::filesystem::copy_options::recursive);
-				}
-			}
+			std::filesystem::copy(Source / "Resources", Target / "Resources", std::filesystem::copy_options::recursive);
+			// The plug-in's content in the stand-in's package format, kept apart from the plug-in that ships.
+			std::filesystem::copy(ToPath(FromUtf8(STANDIN_PLUGIN_CONTENT_DIR)), Target / "Content", std::filesystem::copy_options::recursive);
 		}
 	}
 
