@@ -1,6 +1,7 @@
 // "Copy Dependencies": the outside dependencies copied into the package folder's CopiedAssets, the export set pointed
 // at the copies and saved, and the dependency records moved to the copies, on disk as in memory.
 #include "../Core/CoreTestPrinters.h"
+#include "NotificationTestUtils.h"
 #include "../Cooker/CookerTestUtils.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
@@ -481,12 +482,7 @@ TEST_F(FCopyDependenciesTest, ThePakMadeAfterACopyHoldsTheCopiesThatTheMainAsset
 	Package->MakePakFile();
 
 	EXPECT_TRUE(NoDialogs.GetShownDialogs().IsEmpty());
-	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-	while (GetShownNotifications().Num() == 0 && std::chrono::steady_clock::now() < Deadline)
-	{
-		FTSTicker::GetCoreTicker().Tick(0.1f);
-		std::this_thread::sleep_for(std::chrono::milliseconds(5));
-	}
+	TickEditorUntilNotified();
 	ASSERT_EQ(GetShownNotifications().Num(), 1);
 	EXPECT_EQ(GetShownNotifications()[0].CompletionState, SNotificationItem::CS_Success) << ToUtf8(GetShownNotifications()[0].Text);
 

@@ -2,6 +2,7 @@
 // its editor, driven by the buttons of its details panel, the content cooked with the editor's Cook Content, and
 // the pak listed in the console that "Log Pak File" opens.
 #include "../Cooker/CookerTestUtils.h"
+#include "NotificationTestUtils.h"
 #include "../Core/CoreTestPrinters.h"
 #include "IDetailsView.h"
 #include "Modules/ModuleManager.h"
@@ -26,6 +27,7 @@
 #include <thread>
 
 using namespace UE::StandIn;
+using namespace UE::Quillon::Test;
 
 namespace
 {
@@ -110,12 +112,7 @@ TEST(EditorSurfacesFlowTest, NewPackageFromTheMenuGoesToAListedPakThroughItsPane
 	TickUntilIdle();
 
 	ASSERT_EQ(View->ClickButton(TEXT("Make Pak File")), EDetailsViewActionResult::Done);
-	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-	while (GetShownNotifications().Num() == 0 && std::chrono::steady_clock::now() < Deadline)
-	{
-		TickEditor(0.1f);
-		std::this_thread::sleep_for(std::chrono::milliseconds(5));
-	}
+	TickEditorUntilNotified();
 	ASSERT_EQ(GetShownNotifications().Num(), 1);
 	EXPECT_EQ(GetShownNotifications()[0].CompletionState, SNotificationItem::CS_Success) << ToUtf8(GetShownNotifications()[0].Text);
 

@@ -2,6 +2,7 @@
 // the creator told how it ended, and the console listing. The project lies under a folder with spaces, as
 // the engine's default "Unreal Projects" does.
 #include "../Core/CoreTestPrinters.h"
+#include "NotificationTestUtils.h"
 #include "../Cooker/CookerTestUtils.h"
 #include "Containers/Ticker.h"
 #include "Engine/StaticMesh.h"
@@ -34,6 +35,7 @@
 #include <thread>
 
 using namespace UE::StandIn;
+using namespace UE::Quillon::Test;
 
 namespace
 {
@@ -171,16 +173,10 @@ namespace
 			return FString::Printf(TEXT("\"%s\" \"%s\"\n"), *Disk, *Mount);
 		}
 
-		// Ticks the editor's core ticker until the pak tool's outcome is shown.
+		// The pak tool's outcome, once shown.
 		static FShownNotification TickUntilNotified()
 		{
-			const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-			while (GetShownNotifications().Num() == 0 && std::chrono::steady_clock::now() < Deadline)
-			{
-				FTSTicker::GetCoreTicker().Tick(0.1f);
-				std::this_thread::sleep_for(std::chrono::milliseconds(5));
-			}
-			const TArray<FShownNotification> Shown = GetShownNotifications();
+			const TArray<FShownNotification> Shown = TickEditorUntilNotified();
 			EXPECT_EQ(Shown.Num(), 1);
 			return Shown.Num() > 0 ? Shown.Last() : FShownNotification();
 		}
@@ -481,12 +477,7 @@ TEST(PakFileEndToEndTest, CookedPackageIsPackedWithEveryCookedFileByteForByte)
 	TickUntilIdle();
 
 	Package->MakePakFile();
-	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-	while (GetShownNotifications().Num() == 0 && std::chrono::steady_clock::now() < Deadline)
-	{
-		TickEditor(0.1f);
-		std::this_thread::sleep_for(std::chrono::milliseconds(5));
-	}
+	TickEditorUntilNotified();
 	ASSERT_EQ(GetShownNotifications().Num(), 1);
 	EXPECT_EQ(GetShownNotifications()[0].CompletionState, SNotificationItem::CS_Success) << ToUtf8(GetShownNotifications()[0].Text);
 
