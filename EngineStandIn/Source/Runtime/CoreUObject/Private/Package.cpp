@@ -179,7 +179,8 @@ FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, con
 	}
 #endif
 
-	const FString Text = FromJsonString(Document.dump(1, '\t'));
+	// The document is UTF-8 already, and is written as it is.
+	const std::string Text = Document.dump(1, '\t');
 	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
 	if (PlatformFile.FileExists(Filename) && PlatformFile.IsReadOnly(Filename))
 	{
@@ -187,7 +188,7 @@ FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, con
 		return ESavePackageResult::Error;
 	}
 	const FString TempFilename = FString(Filename) + TEXT(".tmp");
-	if (!FFileHelper::SaveStringToFile(Text, *TempFilename, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM) || !IFileManager::Get().Move(Filename, *TempFilename, true, true))
+	if (!FFileHelper::SaveArrayToFile(TArrayView64<const uint8>(reinterpret_cast<const uint8*>(Text.data()), static_cast<int64>(Text.size())), *TempFilename) || !IFileManager::Get().Move(Filename, *TempFilename, true, true))
 	{
 		IFileManager::Get().Delete(*TempFilename);
 		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file cannot be written"), Filename);

@@ -109,7 +109,8 @@ bool FPackageName::DoesPackageExist(const FString& LongPackageName, FString* Out
 	{
 		return false;
 	}
-	for (const FString* Extension : {&GetMapPackageExtension(), &GetAssetPackageExtension()})
+	// Looked for in the engine's order of package extensions: an asset, then a map.
+	for (const FString* Extension : {&GetAssetPackageExtension(), &GetMapPackageExtension()})
 	{
 		if (IFileManager::Get().FileExists(*(Base + *Extension)))
 		{

@@ -1,5 +1,7 @@
 #include "StandIn/PackageQueryLog.h"
 
+#include <mutex>
+
 namespace UE::StandIn
 {
 	namespace
@@ -8,6 +10,13 @@ namespace UE::StandIn
 		{
 			static TArray<FPackageQueryLog*> Logs;
 			return Logs;
+		}
+
+		// Disk checks may run on several threads at once.
+		std::mutex& RecordMutex()
+		{
+			static std::mutex Mutex;
+			return Mutex;
 		}
 	}
 
@@ -45,6 +54,7 @@ namespace UE::StandIn
 
 	void FPackageQueryLog::Record(EPackageQuery Query, FName PackageName)
 	{
+		std::lock_guard<std::mutex> Lock(RecordMutex());
 		for (FPackageQueryLog* Log : ActiveLogs())
 		{
 			++Log->Counts[(uint8)Query].FindOrAdd(PackageName);

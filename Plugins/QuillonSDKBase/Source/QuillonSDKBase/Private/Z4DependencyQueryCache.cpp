@@ -1,12 +1,30 @@
 #include "Z4DependencyQueryCache.h"
 
 #if WITH_EDITOR
+#include "Async/ParallelFor.h"
 #include "AssetRegistry/IAssetRegistry.h"
 #include "Misc/PackageName.h"
+#include "Z4Package.h"
 
-FZ4DependencyQueryCache::FZ4DependencyQueryCache(FZ4DependencyQueryCache*& InSlot, IAssetRegistry& InAssetRegistry)
+namespace
+{
+	/**
+	 * Whether a custom package lies outside the package: not in the package's folder or below it, and not one of the
+	 * external-actor packages that the engine keeps apart from a level's own folder. The folder /Game/Pack does not
+	 * hold /Game/Pack2/M_Rock: a name has to continue the folder's with a slash to be in it.
+	 */
+	bool IsOutsidePackageFolder(const FString& PackageName, const FString& PackageFolder)
+	{
+		const bool bInFolder = PackageName.StartsWith(PackageFolder, ESearchCase::IgnoreCase)
+			&& (PackageFolder.EndsWith(TEXT("/")) || (PackageName.Len() > PackageFolder.Len() && PackageName[PackageFolder.Len()] == TEXT('/')));
+		return !bInFolder && !PackageName.StartsWith(TEXT("/Game/__ExternalActors__/"), ESearchCase::IgnoreCase);
+	}
+}
+
+FZ4DependencyQueryCache::FZ4DependencyQueryCache(FZ4DependencyQueryCache*& InSlot, IAssetRegistry& InAssetRegistry, const FString& InPackageFolder)
 	: Slot(InSlot)
 	, AssetRegistry(InAssetRegistry)
+	, PackageFolder(InPackageFolder)
 {
 	if (!Slot)
 	{
@@ -23,34 +41,106 @@ FZ4DependencyQueryCache::~FZ4DependencyQueryCache()
 	}
 }
 
-TArray<FName> FZ4DependencyQueryCache::GetDependencies(FName PackageName)
+TConstArrayView<FName> FZ4DependencyQueryCache::GetDependencies(FName PackageName)
 {
 	if (!bInstalled)
 	{
 		return Slot->GetDependencies(PackageName);
 	}
-	if (const TArray<FName>* Known = DependenciesByPackage.Find(PackageName))
+	FPackageAnswers& Answers = FindOrAddAnswers(PackageName);
+	if (!Answers.Dependencies.IsSet())
 	{
-		return *Known;
+		TArray<FName>& PackageDependencies = Answers.Dependencies.Emplace();
+		AssetRegistry.GetDependencies(PackageName, PackageDependencies, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
 	}
-	TArray<FName> PackageDependencies;
-	AssetRegistry.GetDependencies(PackageName, PackageDependencies, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
-	DependenciesByPackage.Add(PackageName, PackageDependencies);
-	return PackageDependencies;
+	return Answers.Dependencies.GetValue();
 }
 
-bool FZ4DependencyQueryCache::DoesPackageExist(FName PackageName)
+FZ4DependencyQueryCache::EPlace FZ4DependencyQueryCache::GetPlace(FName PackageName)
 {
 	if (!bInstalled)
 	{
-		return Slot->DoesPackageExist(PackageName);
+		return Slot->GetPlace(PackageName);
 	}
-	if (const bool* Known = ExistenceByPackage.Find(PackageName))
+	return FindOrAddAnswers(PackageName).Place;
+}
+
+FZ4DependencyQueryCache::EPlace FZ4DependencyQueryCache::GetPlaceOnDisk(FName PackageName)
+{
+	if (!bInstalled)
+	{
+		return Slot->GetPlaceOnDisk(PackageName);
+	}
+	FPackageAnswers& Answers = FindOrAddAnswers(PackageName);
+	if (Answers.Place == EPlace::NotCustom)
+	{
+		return EPlace::NotCustom;
+	}
+	if (!Answers.bOnDisk.IsSet())
+	{
+		Answers.bOnDisk = FPackageName::DoesPackageExist(PackageName.ToString(), nullptr, true);
+	}
+	return Answers.bOnDisk.GetValue() ? Answers.Place : EPlace::NotOnDisk;
+}
+
+void FZ4DependencyQueryCache::LookAheadOnDisk(TConstArrayView<FName> MainAssets)
+{
+	if (!bInstalled)
+	{
+		Slot->LookAheadOnDisk(MainAssets);
+		return;
+	}
+	// Level by level: the packages found on disk are the next level's to list.
+	TArray<FName> ToList(MainAssets);
+	while (ToList.Num() > 0)
+	{
+		TArray<FName> ToLookFor;
+		TSet<FName> Named;
+		for (const FName& Package : ToList)
+		{
+			for (const FName& Dependency : GetDependencies(Package))
+			{
+				bool bNamed = false;
+				Named.Add(Dependency, &bNamed);
+				const FPackageAnswers& Answers = FindOrAddAnswers(Dependency);
+				if (!bNamed && Answers.Place != EPlace::NotCustom && !Answers.bOnDisk.IsSet())
+				{
+					ToLookFor.Add(Dependency);
+				}
+			}
+		}
+
+		TArray<bool> OnDisk;
+		OnDisk.SetNumZeroed(ToLookFor.Num());
+		ParallelFor(ToLookFor.Num(), [&ToLookFor, &OnDisk](int32 Index)
+		{
+			OnDisk[Index] = FPackageName::DoesPackageExist(ToLookFor[Index].ToString(), nullptr, true);
+		});
+
+		ToList.Reset();
+		for (int32 Index = 0; Index < ToLookFor.Num(); ++Index)
+		{
+			FPackageAnswers& Answers = FindOrAddAnswers(ToLookFor[Index]);
+			Answers.bOnDisk = OnDisk[Index];
+			if (OnDisk[Index] && !Answers.Dependencies.IsSet())
+			{
+				ToList.Add(ToLookFor[Index]);
+			}
+		}
+	}
+}
+
+FZ4DependencyQueryCache::FPackageAnswers& FZ4DependencyQueryCache::FindOrAddAnswers(FName PackageName)
+{
+	if (FPackageAnswers* Known = AnswersByPackage.Find(PackageName))
 	{
 		return *Known;
 	}
-	const bool bExists = FPackageName::DoesPackageExist(PackageName.ToString(), nullptr, true);
-	ExistenceByPackage.Add(PackageName, bExists);
-	return bExists;
+	const FString Name = PackageName.ToString();
+	FPackageAnswers& Answers = AnswersByPackage.Add(PackageName);
+	Answers.Place = !UZ4Package::IsCustomAsset(Name) ? EPlace::NotCustom
+		: IsOutsidePackageFolder(Name, PackageFolder) ? EPlace::OutsideFolder
+		: EPlace::InFolder;
+	return Answers;
 }
 #endif

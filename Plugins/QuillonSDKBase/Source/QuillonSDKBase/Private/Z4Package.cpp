@@ -436,21 +436,6 @@ FAssetRegistryModule& UZ4Package::AssetRegistryModule()
 }
 
 #if WITH_EDITOR
-namespace
-{
-	/**
-	 * Whether a dependency lies outside the package: not in the package's folder or below it, and not one of the
-	 * external-actor packages that the engine keeps apart from a level's own folder. The folder /Game/Pack does not
-	 * hold /Game/Pack2/M_Rock: a name has to continue the folder's with a slash to be in it.
-	 */
-	bool IsOutsidePackageFolder(const FString& PackageName, const FString& PackageFolder)
-	{
-		const bool bInFolder = PackageName.StartsWith(PackageFolder, ESearchCase::IgnoreCase)
-			&& (PackageFolder.EndsWith(TEXT("/")) || (PackageName.Len() > PackageFolder.Len() && PackageName[PackageFolder.Len()] == TEXT('/')));
-		return !bInFolder && !PackageName.StartsWith(TEXT("/Game/__ExternalActors__/"), ESearchCase::IgnoreCase);
-	}
-}
-
 void UZ4Package::FindAllDependencies()
 {
 	RebuildAllDependencies();
@@ -459,11 +444,12 @@ void UZ4Package::FindAllDependencies()
 
 void UZ4Package::RebuildAllDependencies()
 {
-	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 	Dependencies.Empty();
 	ExternalDependencies.Empty();
 	TArray<FName> MainAssets;
 	Data.AssetsIndexMap.GetKeys(MainAssets);
+	Queries.LookAheadOnDisk(MainAssets);
 	for (const FName& MainAsset : MainAssets)
 	{
 		TSet<FName> Visited;
@@ -473,22 +459,23 @@ void UZ4Package::RebuildAllDependencies()
 
 void UZ4Package::FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited, int32 Depth)
 {
-	if (Visited.Contains(Asset))
+	bool bVisited = false;
+	Visited.Add(Asset, &bVisited);
+	if (bVisited)
 	{
 		return;
 	}
-	Visited.Add(Asset);
 
-	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 	for (const FName& Dependency : Queries.GetDependencies(Asset))
 	{
-		const FString DependencyName = Dependency.ToString();
-		if (!IsCustomAsset(DependencyName) || !Queries.DoesPackageExist(Dependency))
+		const FZ4DependencyQueryCache::EPlace Place = Queries.GetPlaceOnDisk(Dependency);
+		if (Place == FZ4DependencyQueryCache::EPlace::NotCustom || Place == FZ4DependencyQueryCache::EPlace::NotOnDisk)
 		{
 			continue;
 		}
 		Dependencies.FindOrAdd(Dependency).References.Add(MainAsset);
-		if (IsOutsidePackageFolder(DependencyName, PackageFolder))
+		if (Place == FZ4DependencyQueryCache::EPlace::OutsideFolder)
 		{
 			ExternalDependencies.FindOrAdd(Dependency) = Depth;
 		}
@@ -498,17 +485,18 @@ void UZ4Package::FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>
 
 void UZ4Package::RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited)
 {
-	if (Visited.Contains(Asset))
+	bool bVisited = false;
+	Visited.Add(Asset, &bVisited);
+	if (bVisited)
 	{
 		return;
 	}
-	Visited.Add(Asset);
 
-	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 	for (const FName& Dependency : Queries.GetDependencies(Asset))
 	{
-		const FString DependencyName = Dependency.ToString();
-		if (!IsCustomAsset(DependencyName))
+		const FZ4DependencyQueryCache::EPlace Place = Queries.GetPlace(Dependency);
+		if (Place == FZ4DependencyQueryCache::EPlace::NotCustom)
 		{
 			continue;
 		}
@@ -518,7 +506,7 @@ void UZ4Package::RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FNam
 			if (ReferenceList->References.Num() == 0)
 			{
 				Dependencies.Remove(Dependency);
-				if (IsOutsidePackageFolder(DependencyName, PackageFolder))
+				if (Place == FZ4DependencyQueryCache::EPlace::OutsideFolder)
 				{
 					ExternalDependencies.Remove(Dependency);
 				}
@@ -549,7 +537,7 @@ namespace
 
 void UZ4Package::FindAllAssets()
 {
-	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 
 	FARFilter Filter;
 	Filter.PackagePaths.Add(FName(*PackageFolder));
@@ -577,7 +565,7 @@ void UZ4Package::FindAllAssets()
 
 void UZ4Package::AddAsset(FAssetData AssetData)
 {
-	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 	AddAsset_Internal(AssetData);
 	UZ4SDKStatics::SaveAsset(this);
 }
@@ -722,7 +710,7 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 {
 	// A copy: Asset may be the entry that is removed below.
 	const FName AssetName = Asset->AssetName;
-	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get());
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 
 	// A package loaded from disk has its dependencies but not the main assets that reach them, and withdrawing from
 	// empty reference lists would drop what the other main assets still use. Rebuild the lists first.
