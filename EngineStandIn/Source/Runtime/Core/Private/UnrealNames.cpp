@@ -50,10 +50,17 @@ namespace
 
 		FString GetText(uint32 Index)
 		{
+			FString Text;
+			AppendText(Index, Text);
+			return Text;
+		}
+
+		void AppendText(uint32 Index, FString& Out)
+		{
 			std::lock_guard<std::mutex> Lock(Mutex);
 			checkf(Index < Entries.size(), TEXT("Invalid name index %u"), Index);
 			const std::wstring& Text = Entries[Index];
-			return FString(static_cast<int32>(Text.size()), Text.c_str());
+			Out.AppendChars(Text.c_str(), static_cast<int32>(Text.size()));
 		}
 
 		bool IsValidIndex(uint32 Index)
@@ -228,11 +235,21 @@ void FName::ToString(FString& Out) const
 
 void FName::AppendString(FString& Out) const
 {
-	Out += GetPlainNameString();
+	GetNamePool().AppendText(GetDisplayIndex().ToUnstableInt(), Out);
 	if (Number != NAME_NO_NUMBER_INTERNAL)
 	{
-		Out.AppendChar(TEXT('_'));
-		Out += FString::Printf(TEXT("%d"), NAME_INTERNAL_TO_EXTERNAL(static_cast<int32>(Number)));
+		// Names are turned into text very often (every package name the asset registry and the saver see), so the
+		// number's digits are written here rather than through Printf.
+		TCHAR Suffix[12];
+		int32 First = UE_ARRAY_COUNT(Suffix);
+		uint32 Value = static_cast<uint32>(NAME_INTERNAL_TO_EXTERNAL(static_cast<int32>(Number)));
+		do
+		{
+			Suffix[--First] = static_cast<TCHAR>(TEXT('0') + Value % 10);
+			Value /= 10;
+		} while (Value != 0);
+		Suffix[--First] = TEXT('_');
+		Out.AppendChars(Suffix + First, UE_ARRAY_COUNT(Suffix) - First);
 	}
 }
 

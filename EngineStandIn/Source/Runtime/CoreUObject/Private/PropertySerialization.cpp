@@ -401,6 +401,7 @@ void FArrayProperty::WriteValue(const void* Value, FPropertyWriter& Writer) cons
 {
 	Writer.Out = json::array();
 	const int32 Num = Ops->Num(Value);
+	Writer.Out.get_ref<json::array_t&>().reserve(Num);
 	for (int32 Index = 0; Index < Num; ++Index)
 	{
 		json Element;
@@ -440,6 +441,7 @@ namespace
 void FMapProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
 	Writer.Out = json::array();
+	Writer.Out.get_ref<json::array_t&>().reserve(Ops->Num(Value));
 	FMapWriteContext Context{this, &Writer};
 	Ops->ForEach(const_cast<void*>(Value), [](void* InContext, void* Key, void* MapValue)
 		{
@@ -499,6 +501,7 @@ namespace
 void FSetProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
 	Writer.Out = json::array();
+	Writer.Out.get_ref<json::array_t&>().reserve(Ops->Num(Value));
 	FSetWriteContext Context{this, &Writer};
 	Ops->ForEach(const_cast<void*>(Value), [](void* InContext, void* Element)
 		{
