@@ -1,4 +1,7 @@
+#include "EditorFramework/AssetImportData.h"
 #include "Engine/StaticMesh.h"
+#include "Misc/FileHelper.h"
+#include "Misc/PackageName.h"
 #include "Materials/Material.h"
 #include "StandIn/LogCapture.h"
 #include "StandIn/TestProject.h"
@@ -6,7 +9,11 @@
 #include "UObject/UObjectGlobals.h"
 #include "UObject/WeakObjectPtr.h"
 #include "UObject/StrongObjectPtr.h"
+#include "UObject/SavePackage.h"
+#include "UObject/UObjectHash.h"
+#include "StandIn/StringConv.h"
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using namespace UE::StandIn;
 
@@ -89,4 +96,36 @@ TEST_F(FPackageFileTest, GarbageCollectionKeepsWhatIsReachableAndClearsWeakPoint
 	EXPECT_EQ(Held->GetStaticMaterials()[0].MaterialInterface, nullptr);
 	EXPECT_FALSE(WeakStrong.IsValid());
 	Rooted->RemoveFromRoot();
+}
+
+TEST_F(FPackageFileTest, SavedTextHasTheJsonLibrarysLayoutAndReadsBackExactly)
+{
+	// Quotes, backslashes, line breaks, tabs, other control characters and characters beyond ASCII, in and past the basic plane.
+	const FString Source = TEXT("C:\\Art\\\"Tavern\"\r\n\tT\u00FCr \u2713 \U0001F3B2 \x01\x1F\x7F end");
+	UPackage* Package = CreatePackage(TEXT("/Game/Import/ImportRecord"));
+	UAssetImportData* Record = NewObject<UAssetImportData>(Package, TEXT("ImportRecord"), RF_Public | RF_Standalone);
+	Record->SourceFilePath = Source;
+	NewObject<UStaticMesh>(Package, TEXT("SM_Empty"), RF_Public | RF_Standalone);
+	const FString Filename = FPackageName::LongPackageNameToFilename(Package->GetName(), FPackageName::GetAssetPackageExtension());
+	ASSERT_TRUE(UPackage::Save(Package, Record, *Filename, FSavePackageArgs()).IsSuccessful());
+
+	TArray<uint8> Bytes;
+	ASSERT_TRUE(FFileHelper::LoadFileToArray(Bytes, *Filename));
+	const std::string Text(reinterpret_cast<const char*>(Bytes.GetData()), Bytes.Num());
+	const nlohmann::ordered_json Document = nlohmann::ordered_json::parse(Text, nullptr, false);
+	ASSERT_FALSE(Document.is_discarded()) << Text;
+	EXPECT_EQ(Document.dump(1, '\t'), Text) << "written as the library itself lays a document out";
+	EXPECT_EQ(Document["Objects"][0]["Properties"]["SourceFilePath"].get<std::string>(), ToUtf8(Source));
+
+	Package->MarkAsGarbage();
+	ForEachObjectWithPackage(Package, [](UObject* Object)
+		{
+			Object->MarkAsGarbage();
+			return true;
+		});
+	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+	ASSERT_EQ(FindPackage(nullptr, TEXT("/Game/Import/ImportRecord")), nullptr);
+	const UAssetImportData* Loaded = LoadObject<UAssetImportData>(nullptr, TEXT("/Game/Import/ImportRecord.ImportRecord"));
+	ASSERT_NE(Loaded, nullptr);
+	EXPECT_EQ(Loaded->SourceFilePath, Source);
 }

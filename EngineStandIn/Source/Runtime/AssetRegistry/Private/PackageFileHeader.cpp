@@ -7,6 +7,8 @@
 #include "UObject/ObjectMacros.h"
 
 #include <nlohmann/json.hpp>
+#include <utility>
+#include <vector>
 
 namespace UE::AssetRegistry::Private
 {
@@ -18,6 +20,99 @@ namespace UE::AssetRegistry::Private
 		// The package format the engine saves (see the loader): a tag and a version before anything else.
 		constexpr const char* PackageFormatTag = "UnrealStandInPackage";
 		constexpr int32 PackageFormatVersion = 1;
+
+		/**
+		 * Builds the document of a package file in memory without the parts a header never needs: property
+		 * values, struct descriptions and thumbnails, which are nearly all of a large package, are read past
+		 * without being kept, as the engine reads a package's summary and tables without its exports' data.
+		 */
+		class FHeaderDocumentBuilder
+		{
+		public:
+			FJson Document;
+
+			bool null() { return Add(nullptr); }
+			bool boolean(bool bValue) { return Add(bValue); }
+			bool number_integer(FJson::number_integer_t Value) { return Add(Value); }
+			bool number_unsigned(FJson::number_unsigned_t Value) { return Add(Value); }
+			bool number_float(FJson::number_float_t Value, const FJson::string_t&) { return Add(Value); }
+			bool string(FJson::string_t& Value) { return Add(std::move(Value)); }
+			bool binary(FJson::binary_t&) { return Add(nullptr); }
+			bool start_object(std::size_t) { return Open(FJson::value_t::object); }
+			bool start_array(std::size_t) { return Open(FJson::value_t::array); }
+			bool end_object() { return Close(); }
+			bool end_array() { return Close(); }
+			bool parse_error(std::size_t, const std::string&, const FJson::exception&) { return false; }
+
+			bool key(FJson::string_t& Name)
+			{
+				if (SkippedDepth == 0)
+				{
+					bSkipNextValue = Name == "Properties" || Name == "Struct" || Name == "Thumbnails";
+					PendingKey = std::move(Name);
+				}
+				return true;
+			}
+
+		private:
+			bool Add(FJson&& Value)
+			{
+				if (SkippedDepth > 0 || std::exchange(bSkipNextValue, false))
+				{
+					return true;
+				}
+				Place(std::move(Value));
+				return true;
+			}
+
+			bool Open(FJson::value_t Type)
+			{
+				if (SkippedDepth > 0 || std::exchange(bSkipNextValue, false))
+				{
+					++SkippedDepth;
+					return true;
+				}
+				OpenContainers.push_back(Place(FJson(Type)));
+				return true;
+			}
+
+			bool Close()
+			{
+				if (SkippedDepth > 0)
+				{
+					--SkippedDepth;
+				}
+				else
+				{
+					OpenContainers.pop_back();
+				}
+				return true;
+			}
+
+			// Nothing is added to a container while one of its members is open, so the pointers stay valid.
+			FJson* Place(FJson&& Value)
+			{
+				if (OpenContainers.empty())
+				{
+					Document = std::move(Value);
+					return &Document;
+				}
+				FJson& Container = *OpenContainers.back();
+				if (Container.is_array())
+				{
+					Container.push_back(std::move(Value));
+					return &Container.back();
+				}
+				FJson& Member = Container[PendingKey];
+				Member = std::move(Value);
+				return &Member;
+			}
+
+			std::vector<FJson*> OpenContainers;
+			std::string PendingKey;
+			int32 SkippedDepth = 0;
+			bool bSkipNextValue = false;
+		};
 
 		FString Describe(const FJson& Value)
 		{
@@ -69,8 +164,10 @@ namespace UE::AssetRegistry::Private
 			UE_LOG(LogAssetRegistry, Warning, TEXT("Could not read the package file '%s'; its package is left out."), *Filename);
 			return false;
 		}
-		const FJson Document = FJson::parse(Bytes.GetData(), Bytes.GetData() + Bytes.Num(), nullptr, false);
-		if (Document.is_discarded() || !Document.is_object() || !Document.contains("Format") || Document["Format"] != PackageFormatTag
+		FHeaderDocumentBuilder Builder;
+		const bool bParsed = FJson::sax_parse(Bytes.GetData(), Bytes.GetData() + Bytes.Num(), &Builder);
+		const FJson& Document = Builder.Document;
+		if (!bParsed || !Document.is_object() || !Document.contains("Format") || Document["Format"] != PackageFormatTag
 			|| !Document.contains("Version") || Document["Version"] != PackageFormatVersion || !Document.contains("Objects") || !Document["Objects"].is_array())
 		{
 			UE_LOG(LogAssetRegistry, Warning, TEXT("'%s' is not a package file of this engine (damaged, truncated or another format); its package is left out."), *Filename);

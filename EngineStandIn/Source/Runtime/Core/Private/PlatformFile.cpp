@@ -3,6 +3,7 @@
 #include "HAL/PlatformFileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "Misc/Paths.h"
+#include "Containers/StringConv.h"
 #include "StandIn/StringConv.h"
 
 #include <algorithm>
@@ -16,16 +17,26 @@
 
 namespace
 {
+	// The path in UTF-8 with forward slashes (a backslash byte is never part of a longer UTF-8 sequence).
+	void ToNative(const TCHAR* Path, std::string& OutNative)
+	{
+		UE::Core::Private::ConvertTCHARToUTF8(Path, static_cast<int32>(std::char_traits<TCHAR>::length(Path)), OutNative);
+		std::replace(OutNative.begin(), OutNative.end(), '\\', '/');
+	}
+
 	std::string ToNative(const TCHAR* Path)
 	{
-		FString Normalized = Path;
-		FPaths::NormalizeFilename(Normalized);
-		return UE::StandIn::ToUtf8(Normalized);
+		std::string Native;
+		ToNative(Path, Native);
+		return Native;
 	}
 
 	bool Stat(const TCHAR* Path, struct stat& OutStat)
 	{
-		return ::stat(ToNative(Path).c_str(), &OutStat) == 0;
+		// Files are looked for very often, from several threads at once: each thread converts into its own buffer.
+		thread_local std::string Native;
+		ToNative(Path, Native);
+		return ::stat(Native.c_str(), &OutStat) == 0;
 	}
 
 	class FFileHandlePosix final : public IFileHandle

@@ -89,34 +89,61 @@ namespace UE::StandIn
 	{
 		constexpr EObjectFlags SavedObjectFlags = RF_Public | RF_Standalone | RF_Transactional | RF_ClassDefaultObject | RF_ArchetypeObject;
 
-		json DescribeObject(UObject* Object, const TMap<UObject*, int32>& Indices, FSaveContext& Context)
+		void WriteObject(UObject* Object, const TMap<UObject*, int32>& Indices, FSaveContext& Context, FJsonTextWriter& Out)
 		{
-			json Entry;
-			Entry["Name"] = ToJsonString(Object->GetName());
-			Entry["Class"] = ToJsonString(Object->GetClass()->GetPathName());
-			Entry["Outer"] = Object->GetOuter() == Context.Package ? -1 : Indices.FindRef(Object->GetOuter());
-			Entry["Flags"] = (uint32)(Object->GetFlags() & SavedObjectFlags);
+			Out.BeginObject();
+			Out.Key("Name");
+			Out.String(Object->GetName());
+			Out.Key("Class");
+			Out.String(Object->GetClass()->GetPathName());
+			Out.Key("Outer");
+			Out.Integer(Object->GetOuter() == Context.Package ? -1 : Indices.FindRef(Object->GetOuter()));
+			Out.Key("Flags");
+			Out.Unsigned((uint32)(Object->GetFlags() & SavedObjectFlags));
 			if (Object->GetClass()->GetPackage() != Context.Package)
 			{
 				Context.Imports.insert(ToJsonString(Object->GetClass()->GetPackage()->GetName()));
 			}
 			if (UStruct* Struct = Cast<UStruct>(Object))
 			{
-				json Description;
-				Description["SuperStruct"] = Struct->GetSuperStruct() ? json(ToJsonString(Struct->GetSuperStruct()->GetPathName())) : json(nullptr);
+				Out.Key("Struct");
+				Out.BeginObject();
+				Out.Key("SuperStruct");
+				if (Struct->GetSuperStruct())
+				{
+					Out.String(Struct->GetSuperStruct()->GetPathName());
+				}
+				else
+				{
+					Out.Null();
+				}
 				if (Struct->GetSuperStruct() && Struct->GetSuperStruct()->GetPackage() != Context.Package)
 				{
 					Context.Imports.insert(ToJsonString(Struct->GetSuperStruct()->GetPackage()->GetName()));
 				}
-				Description["Properties"] = json::array();
+				Out.Key("Properties");
+				Out.BeginArray();
 				for (FField* Field = Struct->ChildProperties; Field; Field = Field->Next)
 				{
-					Description["Properties"].push_back(DescribeContentProperty(static_cast<FProperty*>(Field)));
+					Out.Value(DescribeContentProperty(static_cast<FProperty*>(Field)));
 				}
-				Entry["Struct"] = std::move(Description);
+				Out.EndArray();
+				Out.EndObject();
 			}
-			WriteProperties(Object->GetClass(), Object, Entry["Properties"], Context);
-			return Entry;
+			Out.Key("Properties");
+			WriteProperties(Object->GetClass(), Object, Out, Context);
+			Out.EndObject();
+		}
+
+		void WriteNames(const char* Key, const std::set<std::string>& Names, FJsonTextWriter& Out)
+		{
+			Out.Key(Key);
+			Out.BeginArray();
+			for (const std::string& Name : Names)
+			{
+				Out.String(std::string_view(Name));
+			}
+			Out.EndArray();
 		}
 	}
 }
@@ -156,31 +183,37 @@ FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, con
 
 	FSaveContext Context;
 	Context.Package = InOuter;
-	json Document;
-	Document["Format"] = PackageFormatTag;
-	Document["Version"] = PackageFormatVersion;
-	Document["PackageName"] = ToJsonString(InOuter->GetName());
-	Document["Objects"] = json::array();
+	// The document is written as text as it is made, in UTF-8, and saved as it is.
+	FJsonTextWriter Document;
+	Document.BeginObject();
+	Document.Key("Format");
+	Document.String(std::string_view(PackageFormatTag));
+	Document.Key("Version");
+	Document.Integer(PackageFormatVersion);
+	Document.Key("PackageName");
+	Document.String(InOuter->GetName());
+	Document.Key("Objects");
+	Document.BeginArray();
 	for (UObject* Object : Objects)
 	{
 		if (Object->GetOuter() != InOuter && !Indices.Contains(Object->GetOuter()))
 		{
 			continue;
 		}
-		Document["Objects"].push_back(DescribeObject(Object, Indices, Context));
+		WriteObject(Object, Indices, Context, Document);
 	}
+	Document.EndArray();
 	Context.Imports.erase(ToJsonString(InOuter->GetName()));
-	Document["Imports"] = Context.Imports;
-	Document["SoftReferences"] = Context.SoftReferences;
+	WriteNames("Imports", Context.Imports, Document);
+	WriteNames("SoftReferences", Context.SoftReferences, Document);
 #if WITH_EDITORONLY_DATA
 	if (InOuter->HasThumbnailMap())
 	{
 		WriteThumbnails(InOuter->AccessThumbnailMap(), Document);
 	}
 #endif
-
-	// The document is UTF-8 already, and is written as it is.
-	const std::string Text = Document.dump(1, '\t');
+	Document.EndObject();
+	const std::string& Text = Document.GetText();
 	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
 	if (PlatformFile.FileExists(Filename) && PlatformFile.IsReadOnly(Filename))
 	{

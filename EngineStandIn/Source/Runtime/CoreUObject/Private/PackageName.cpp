@@ -51,7 +51,11 @@ bool FPackageName::TryConvertLongPackageNameToFilename(const FString& InLongPack
 	{
 		return false;
 	}
-	OutFilename = Point->ContentPath + InLongPackageName.RightChop(Point->Root.Len()) + InExtension;
+	const int32 RootLen = Point->Root.Len();
+	OutFilename.Reset(Point->ContentPath.Len() + InLongPackageName.Len() - RootLen + InExtension.Len());
+	OutFilename += Point->ContentPath;
+	OutFilename.AppendChars(*InLongPackageName + RootLen, InLongPackageName.Len() - RootLen);
+	OutFilename += InExtension;
 	return true;
 }
 
@@ -104,24 +108,24 @@ bool FPackageName::DoesPackageExist(const FString& LongPackageName, FString* Out
 	{
 		return false;
 	}
-	FString Base;
-	if (!TryConvertLongPackageNameToFilename(LongPackageName, Base))
+	// Looked for in the engine's order of package extensions: an asset, then a map.
+	FString Filename;
+	if (!TryConvertLongPackageNameToFilename(LongPackageName, Filename, GetAssetPackageExtension()))
 	{
 		return false;
 	}
-	// Looked for in the engine's order of package extensions: an asset, then a map.
-	for (const FString* Extension : {&GetAssetPackageExtension(), &GetMapPackageExtension()})
+	bool bExists = IFileManager::Get().FileExists(*Filename);
+	if (!bExists)
 	{
-		if (IFileManager::Get().FileExists(*(Base + *Extension)))
-		{
-			if (OutFilename)
-			{
-				*OutFilename = Base + *Extension;
-			}
-			return true;
-		}
+		Filename.LeftChopInline(GetAssetPackageExtension().Len(), EAllowShrinking::No);
+		Filename += GetMapPackageExtension();
+		bExists = IFileManager::Get().FileExists(*Filename);
 	}
-	return false;
+	if (bExists && OutFilename)
+	{
+		*OutFilename = MoveTemp(Filename);
+	}
+	return bExists;
 }
 
 FString FPackageName::GetShortName(const FString& LongName)

@@ -7,7 +7,7 @@
 
 namespace UE::StandIn
 {
-	void WriteThumbnails(FThumbnailMap& Thumbnails, FJson& Document)
+	void WriteThumbnails(FThumbnailMap& Thumbnails, FJsonTextWriter& Document)
 	{
 		FJson Entries = FJson::array();
 		for (TPair<FName, FObjectThumbnail>& Entry : Thumbnails)
@@ -28,7 +28,8 @@ namespace UE::StandIn
 		}
 		if (!Entries.empty())
 		{
-			Document["Thumbnails"] = std::move(Entries);
+			Document.Key("Thumbnails");
+			Document.Value(Entries);
 		}
 	}
 

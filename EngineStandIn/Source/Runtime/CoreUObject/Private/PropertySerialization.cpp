@@ -27,7 +27,7 @@ namespace UE::StandIn
 		// A transient object is never saved, so a reference to it is saved as none, as the engine's linker does.
 		if (!Object || Object->HasAnyFlags(RF_Transient) || Object->GetPackage()->HasAnyFlags(RF_Transient))
 		{
-			Out = nullptr;
+			Out.Null();
 			return;
 		}
 		UPackage* ObjectPackage = Object->GetPackage();
@@ -35,14 +35,14 @@ namespace UE::StandIn
 		{
 			Context.Imports.insert(ToJsonString(ObjectPackage->GetName()));
 		}
-		Out = ToJsonString(Object->GetPathName());
+		Out.String(Object->GetPathName());
 	}
 
 	void FPropertyWriter::WriteSoftPath(const FString& Path)
 	{
 		if (Path.IsEmpty())
 		{
-			Out = nullptr;
+			Out.Null();
 			return;
 		}
 		const FSoftObjectPath SoftPath(Path);
@@ -50,36 +50,35 @@ namespace UE::StandIn
 		{
 			Context.SoftReferences.insert(ToJsonString(SoftPath.GetLongPackageName()));
 		}
-		Out = ToJsonString(Path);
+		Out.String(Path);
 	}
 
-	void WriteProperties(const UStruct* Struct, const void* Container, json& Out, FSaveContext& Context)
+	void WriteProperties(const UStruct* Struct, const void* Container, FJsonTextWriter& Out, FSaveContext& Context)
 	{
-		Out = json::object();
+		Out.BeginObject();
+		FPropertyWriter Writer(Out, Context);
 		for (FProperty* Property = Struct->PropertyLink; Property; Property = Property->PropertyLinkNext)
 		{
 			if (Property->HasAnyPropertyFlags(CPF_Transient | CPF_SkipSerialization))
 			{
 				continue;
 			}
-			json& Value = Out[ToJsonString(Property->GetName())];
+			Out.Key(ToJsonString(Property->GetName()));
 			if (Property->ArrayDim == 1)
 			{
-				FPropertyWriter Writer(Value, Context);
 				Property->WriteItem(Container, 0, Writer);
 			}
 			else
 			{
-				Value = json::array();
+				Out.BeginArray();
 				for (int32 Index = 0; Index < Property->ArrayDim; ++Index)
 				{
-					json Item;
-					FPropertyWriter Writer(Item, Context);
 					Property->WriteItem(Container, Index, Writer);
-					Value.push_back(std::move(Item));
 				}
+				Out.EndArray();
 			}
 		}
+		Out.EndObject();
 	}
 
 	bool ReadProperties(const UStruct* Struct, void* Container, const json& In, FLoadContext& Context)
@@ -145,11 +144,19 @@ void TProperty_Numeric<T>::WriteValue(const void* Value, FPropertyWriter& Writer
 		// The shortest text that reads back as the same float, so 0.1f is saved as 0.1.
 		char Text[32];
 		const std::to_chars_result Result = std::to_chars(Text, Text + sizeof(Text), *(const float*)Value);
-		Writer.Out = std::strtod(std::string(Text, Result.ptr).c_str(), nullptr);
+		Writer.Out.Number(std::strtod(std::string(Text, Result.ptr).c_str(), nullptr));
+	}
+	else if constexpr (std::is_same_v<T, double>)
+	{
+		Writer.Out.Number(*(const T*)Value);
+	}
+	else if constexpr (std::is_signed_v<T>)
+	{
+		Writer.Out.Integer(*(const T*)Value);
 	}
 	else
 	{
-		Writer.Out = *(const T*)Value;
+		Writer.Out.Unsigned(*(const T*)Value);
 	}
 }
 
@@ -179,7 +186,7 @@ void FByteProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
 	if (Enum)
 	{
-		Writer.Out = ToJsonString(Enum->GetNameByValue(*(const uint8*)Value).ToString());
+		Writer.Out.String(Enum->GetNameByValue(*(const uint8*)Value));
 		return;
 	}
 	TProperty_Numeric<uint8>::WriteValue(Value, Writer);
@@ -202,7 +209,7 @@ bool FByteProperty::ReadValue(void* Value, FPropertyReader& Reader) const
 
 void FBoolProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = *(const bool*)Value;
+	Writer.Out.Bool(*(const bool*)Value);
 }
 
 bool FBoolProperty::ReadValue(void* Value, FPropertyReader& Reader) const
@@ -217,7 +224,7 @@ bool FBoolProperty::ReadValue(void* Value, FPropertyReader& Reader) const
 
 void FBoolProperty::WriteItem(const void* Container, int32 ArrayIndex, FPropertyWriter& Writer) const
 {
-	Writer.Out = GetPropertyValue_InContainer(Container, ArrayIndex);
+	Writer.Out.Bool(GetPropertyValue_InContainer(Container, ArrayIndex));
 }
 
 bool FBoolProperty::ReadItem(void* Container, int32 ArrayIndex, FPropertyReader& Reader) const
@@ -232,7 +239,7 @@ bool FBoolProperty::ReadItem(void* Container, int32 ArrayIndex, FPropertyReader&
 
 void FStrProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = ToJsonString(*(const FString*)Value);
+	Writer.Out.String(*(const FString*)Value);
 }
 
 bool FStrProperty::ReadValue(void* Value, FPropertyReader& Reader) const
@@ -247,7 +254,7 @@ bool FStrProperty::ReadValue(void* Value, FPropertyReader& Reader) const
 
 void FNameProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = ToJsonString(((const FName*)Value)->ToString());
+	Writer.Out.String(*(const FName*)Value);
 }
 
 bool FNameProperty::ReadValue(void* Value, FPropertyReader& Reader) const
@@ -268,11 +275,18 @@ void FTextProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 	const TOptional<FString> Key = FTextInspector::GetKey(Text);
 	if (Key.IsSet())
 	{
-		Writer.Out = json{{"Namespace", ToJsonString(Namespace.Get(FString()))}, {"Key", ToJsonString(Key.GetValue())}, {"SourceString", ToJsonString(Text.ToString())}};
+		Writer.Out.BeginObject();
+		Writer.Out.Key("Namespace");
+		Writer.Out.String(Namespace.Get(FString()));
+		Writer.Out.Key("Key");
+		Writer.Out.String(Key.GetValue());
+		Writer.Out.Key("SourceString");
+		Writer.Out.String(Text.ToString());
+		Writer.Out.EndObject();
 	}
 	else
 	{
-		Writer.Out = ToJsonString(Text.ToString());
+		Writer.Out.String(Text.ToString());
 	}
 }
 
@@ -378,7 +392,7 @@ bool FStructProperty::ReadValue(void* Value, FPropertyReader& Reader) const
 
 void FEnumProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = ToJsonString(Enum->GetNameByValue(UnderlyingProp->GetSignedIntPropertyValue(Value)).ToString());
+	Writer.Out.String(Enum->GetNameByValue(UnderlyingProp->GetSignedIntPropertyValue(Value)));
 }
 
 bool FEnumProperty::ReadValue(void* Value, FPropertyReader& Reader) const
@@ -399,16 +413,13 @@ bool FEnumProperty::ReadValue(void* Value, FPropertyReader& Reader) const
 
 void FArrayProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = json::array();
+	Writer.Out.BeginArray();
 	const int32 Num = Ops->Num(Value);
-	Writer.Out.get_ref<json::array_t&>().reserve(Num);
 	for (int32 Index = 0; Index < Num; ++Index)
 	{
-		json Element;
-		FPropertyWriter ElementWriter(Element, Writer.Context);
-		Inner->WriteValue(Ops->GetElement(const_cast<void*>(Value), Index), ElementWriter);
-		Writer.Out.push_back(std::move(Element));
+		Inner->WriteValue(Ops->GetElement(const_cast<void*>(Value), Index), Writer);
 	}
+	Writer.Out.EndArray();
 }
 
 bool FArrayProperty::ReadValue(void* Value, FPropertyReader& Reader) const
@@ -440,19 +451,17 @@ namespace
 
 void FMapProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = json::array();
-	Writer.Out.get_ref<json::array_t&>().reserve(Ops->Num(Value));
+	Writer.Out.BeginArray();
 	FMapWriteContext Context{this, &Writer};
 	Ops->ForEach(const_cast<void*>(Value), [](void* InContext, void* Key, void* MapValue)
 		{
 			FMapWriteContext* Ctx = (FMapWriteContext*)InContext;
-			json Pair = json::array({nullptr, nullptr});
-			FPropertyWriter KeyWriter(Pair[0], Ctx->Writer->Context);
-			Ctx->Property->KeyProp->WriteValue(Key, KeyWriter);
-			FPropertyWriter ValueWriter(Pair[1], Ctx->Writer->Context);
-			Ctx->Property->ValueProp->WriteValue(MapValue, ValueWriter);
-			Ctx->Writer->Out.push_back(std::move(Pair));
+			Ctx->Writer->Out.BeginArray();
+			Ctx->Property->KeyProp->WriteValue(Key, *Ctx->Writer);
+			Ctx->Property->ValueProp->WriteValue(MapValue, *Ctx->Writer);
+			Ctx->Writer->Out.EndArray();
 		}, &Context);
+	Writer.Out.EndArray();
 }
 
 bool FMapProperty::ReadValue(void* Value, FPropertyReader& Reader) const
@@ -500,17 +509,14 @@ namespace
 
 void FSetProperty::WriteValue(const void* Value, FPropertyWriter& Writer) const
 {
-	Writer.Out = json::array();
-	Writer.Out.get_ref<json::array_t&>().reserve(Ops->Num(Value));
+	Writer.Out.BeginArray();
 	FSetWriteContext Context{this, &Writer};
 	Ops->ForEach(const_cast<void*>(Value), [](void* InContext, void* Element)
 		{
 			FSetWriteContext* Ctx = (FSetWriteContext*)InContext;
-			json Item;
-			FPropertyWriter ItemWriter(Item, Ctx->Writer->Context);
-			Ctx->Property->ElementProp->WriteValue(Element, ItemWriter);
-			Ctx->Writer->Out.push_back(std::move(Item));
+			Ctx->Property->ElementProp->WriteValue(Element, *Ctx->Writer);
 		}, &Context);
+	Writer.Out.EndArray();
 }
 
 bool FSetProperty::ReadValue(void* Value, FPropertyReader& Reader) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "JsonTextWriter.h"
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
@@ -36,11 +37,11 @@ namespace UE::StandIn
 	class FPropertyWriter
 	{
 	public:
-		FPropertyWriter(UE::StandIn::FJson& InOut, FSaveContext& InContext) : Out(InOut), Context(InContext) {}
+		FPropertyWriter(FJsonTextWriter& InOut, FSaveContext& InContext) : Out(InOut), Context(InContext) {}
 		void WriteObject(const UObject* Object);
 		void WriteSoftPath(const FString& Path);
 
-		UE::StandIn::FJson& Out;
+		FJsonTextWriter& Out;
 		FSaveContext& Context;
 	};
 
@@ -66,7 +67,7 @@ namespace UE::StandIn
 	UE::StandIn::FJson DescribeContentProperty(const FProperty* Property);
 
 	// The reflected properties of a struct or object (all but transient ones) as a JSON object.
-	void WriteProperties(const UStruct* Struct, const void* Container, UE::StandIn::FJson& Out, FSaveContext& Context);
+	void WriteProperties(const UStruct* Struct, const void* Container, FJsonTextWriter& Out, FSaveContext& Context);
 	// Reads what WriteProperties wrote; names the struct no longer has are skipped, as tagged properties are.
 	bool ReadProperties(const UStruct* Struct, void* Container, const UE::StandIn::FJson& In, FLoadContext& Context);
 }
