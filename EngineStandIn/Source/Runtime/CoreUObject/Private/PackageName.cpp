@@ -200,12 +200,16 @@ bool FPackageName::IsValidLongPackageName(const FString& InLongPackageName, bool
 	{
 		return Fail(TEXT("a long package name has no empty folder names"));
 	}
-	for (const TCHAR Char : {TEXT('.'), TEXT(':'), TEXT('\\'), TEXT('"'), TEXT('\''), TEXT('<'), TEXT('>'), TEXT('|'), TEXT('*'), TEXT('?')})
+	// One pass over the name: it is checked for every package looked for on disk.
+	for (const TCHAR Char : InLongPackageName)
 	{
-		int32 Index;
-		if (InLongPackageName.FindChar(Char, Index))
+		switch (Char)
 		{
+		case TEXT('.'): case TEXT(':'): case TEXT('\\'): case TEXT('"'): case TEXT('\''):
+		case TEXT('<'): case TEXT('>'): case TEXT('|'): case TEXT('*'): case TEXT('?'):
 			return Fail(TEXT("a long package name has no '.', ':' or path-invalid characters"));
+		default:
+			break;
 		}
 	}
 	return true;

@@ -450,9 +450,11 @@ void UZ4Package::RebuildAllDependencies()
 	TArray<FName> MainAssets;
 	Data.AssetsIndexMap.GetKeys(MainAssets);
 	Queries.LookAheadOnDisk(MainAssets);
+	// One set for every walk, emptied before each, so that its room is made once and not again per main asset.
+	TSet<FName> Visited;
 	for (const FName& MainAsset : MainAssets)
 	{
-		TSet<FName> Visited;
+		Visited.Reset();
 		FindAssetDependencies(MainAsset, MainAsset, Visited, 0);
 	}
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CoreTypes.h"
+// STRUCT_OFFSET, which the generated code uses.
+#include "Templates/UnrealTemplate.h"
 
 class UObject;
 class UClass;
@@ -24,8 +26,6 @@ class UPackage;
 #define GENERATED_BODY(...) BODY_MACRO_COMBINE(CURRENT_FILE_ID, _, __LINE__, _GENERATED_BODY)
 #define GENERATED_UCLASS_BODY(...) GENERATED_BODY()
 #define GENERATED_USTRUCT_BODY(...) GENERATED_BODY()
-
-#define STRUCT_OFFSET(Struct, Member) ((int32)offsetof(Struct, Member))
 
 // Each reflected type's own object; specialized by the generated code of the type's module.
 template<typename T>
