@@ -2,7 +2,6 @@
 #include "StandIn/LogCapture.h"
 #include "StandIn/StringConv.h"
 #include "StandIn/TestProject.h"
-#include "UObject/Class.h"
 #include <gtest/gtest.h>
 
 using namespace UE::StandIn;

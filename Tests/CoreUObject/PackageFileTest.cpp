@@ -105,6 +105,7 @@ TEST_F(FPackageFileTest, SavedTextHasTheJsonLibrarysLayoutAndReadsBackExactly)
 	UPackage* Package = CreatePackage(TEXT("/Game/Import/ImportRecord"));
 	UAssetImportData* Record = NewObject<UAssetImportData>(Package, TEXT("ImportRecord"), RF_Public | RF_Standalone);
 	Record->SourceFilePath = Source;
+	// A second object brings empty arrays and nested structs into the layout.
 	NewObject<UStaticMesh>(Package, TEXT("SM_Empty"), RF_Public | RF_Standalone);
 	const FString Filename = FPackageName::LongPackageNameToFilename(Package->GetName(), FPackageName::GetAssetPackageExtension());
 	ASSERT_TRUE(UPackage::Save(Package, Record, *Filename, FSavePackageArgs()).IsSuccessful());

@@ -302,7 +302,7 @@ namespace HeaderTool
 		H << "#ifdef " << Upper(ModuleName) << "_" << BaseName << "_generated_h\n";
 		H << "#error \"" << BaseName << ".generated.h already included, missing '#pragma once' in " << BaseName << ".h\"\n#endif\n";
 		H << "#define " << Upper(ModuleName) << "_" << BaseName << "_generated_h\n\n";
-		H << "#include \"UObject/ObjectMacros.h\"\n\n";
+		H << "#include \"UObject/ObjectMacros.h\"\n#include \"UObject/ScriptMacros.h\"\n\n";
 		H << "#undef CURRENT_FILE_ID\n#define CURRENT_FILE_ID " << FileId << "\n\n";
 
 		std::ostringstream Cpp;
