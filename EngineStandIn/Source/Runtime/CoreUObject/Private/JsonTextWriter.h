@@ -29,8 +29,8 @@ namespace UE::StandIn
 		void Unsigned(uint64 Value);
 		void Number(double Value);
 		// UTF-8 text.
-		void String(std::string_view Text);
-		void String(const FString& Text);
+		void String(std::string_view Utf8);
+		void String(const FString& Value);
 		void String(FName Name);
 		// A value already built in memory.
 		void Value(const nlohmann::ordered_json& Value);
