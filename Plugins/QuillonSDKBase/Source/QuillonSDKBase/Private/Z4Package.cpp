@@ -903,11 +903,10 @@ namespace
 			TArray<FName> Referencers;
 			AssetRegistry.GetReferencers(Copied.Key, Referencers, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
 			const FName* User = Referencers.FindByPredicate([&ExportSet](const FName& Referencer) { return ExportSet.Contains(Referencer); });
-			const FZ4ReferenceList* MainAssets = Package.Dependencies.Find(Copied.Key);
-			const FName UserName = User ? *User : MainAssets && MainAssets->References.Num() > 0 ? *MainAssets->References.CreateConstIterator() : NAME_None;
+			const FString UserName = User ? User->ToString() : Package.GetOutermost()->GetName();
 			UE_LOG(Z4LogSDK, Warning, TEXT("%s is still used by %s, which could not be pointed at the copy %s (a placed actor keeps the blueprint class it was placed with). "
 				"It stays an outside dependency and goes into the pak. To use the copy instead, replace what uses the original (the placed actors) with the copy and click Find Dependencies; or keep the original in the pak."),
-				*Copied.Key.ToString(), *UserName.ToString(), *Copied.Replacement->GetOutermost()->GetName());
+				*Copied.Key.ToString(), *UserName, *Copied.Replacement->GetOutermost()->GetName());
 		}
 		return NumStillUsed;
 	}
