@@ -743,15 +743,15 @@ TEST_F(FBuildReportTest, NextPakSaysWhatChangedSinceTheLast)
 	FJsonSerializer::Serialize(FirstAgain.ToSharedRef(), TJsonWriterFactory<>::Create(&FirstAgainText));
 	EXPECT_EQ(UnchangedText, FirstAgainText);
 
-	// The level cooked again with other bulk data and exports, and the mesh's exports gone.
+	// The level cooked again with other bulk data and exports, and the mesh's exports gone: a smaller pak.
 	const int64 PakSizeBefore = IFileManager::Get().FileSize(*PakPath());
 	WriteCooked(TEXT("MyPack/L_Cave.ubulk"), TEXT("cave bulk, cooked again with more in it"));
 	WriteCooked(TEXT("MyPack/L_Cave.uexp"), TEXT("cave expor!"));
 	IFileManager::Get().Delete(*(CookedDir() + TEXT("MyPack/SM_Rock.uexp")));
 	const FShownNotification Changed = MakePak(*Package);
 	const int64 SizeDifference = IFileManager::Get().FileSize(*PakPath()) - PakSizeBefore;
-	ASSERT_GT(SizeDifference, 0);
-	EXPECT_EQ(Changed.SubText, FString::Printf(TEXT("+0 files, \u22121, 2 changed, +%lld B"), SizeDifference));
+	ASSERT_LT(SizeDifference, 0) << "the pak lost a file's entry and gained a few bytes of bulk data";
+	EXPECT_EQ(Changed.SubText, FString::Printf(TEXT("+0 files, \u22121, 2 changed, \u2212%lld B"), -SizeDifference));
 	const TSharedPtr<FJsonObject> Report = ReadReport(ReportPath());
 	ASSERT_TRUE(Report.IsValid());
 	const FJsonObject& Changes = ObjectOf(*Report, TEXT("changes"));

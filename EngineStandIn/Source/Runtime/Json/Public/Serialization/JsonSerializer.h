@@ -19,7 +19,7 @@ public:
 	template <class CharType, class PrintPolicy>
 	static bool Serialize(const TSharedRef<FJsonObject>& Object, const TSharedRef<TJsonWriter<CharType, PrintPolicy>>& Writer, bool bCloseWriter = true)
 	{
-		WriteObject(*Writer, nullptr, Object.Get());
+		WriteObject(*Writer, nullptr, *Object);
 		return !bCloseWriter || Writer->Close();
 	}
 
