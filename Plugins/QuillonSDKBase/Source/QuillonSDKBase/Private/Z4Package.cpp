@@ -597,8 +597,13 @@ void UZ4Package::AddAsset_Internal(FAssetData AssetData)
 	UTexture2D* DefaultThumbnail = SDKManager ? SDKManager->GetDefaultAssetThumbnail(GetAssetType(Class)).Get() : nullptr;
 
 	const FString TextureName = TEXT("T_") + AssetData.AssetName.ToString();
-	const FString TexturePath = (PackageFolder / TEXT("Thumbnails") / TextureName) + TEXT(".") + TextureName;
-	Data.Assets[Index].Thumbnail = Cast<UTexture2D>(StaticLoadObject(UTexture2D::StaticClass(), nullptr, *TexturePath, nullptr, LOAD_None, nullptr, true, nullptr));
+	const FString TexturePackageName = PackageFolder / TEXT("Thumbnails") / TextureName;
+	// Most thumbnails do not exist yet; loading a package that is not there fills the log with warnings.
+	if (FindPackage(nullptr, *TexturePackageName) || FPackageName::DoesPackageExist(TexturePackageName))
+	{
+		const FString TexturePath = TexturePackageName + TEXT(".") + TextureName;
+		Data.Assets[Index].Thumbnail = Cast<UTexture2D>(StaticLoadObject(UTexture2D::StaticClass(), nullptr, *TexturePath, nullptr, LOAD_None, nullptr, true, nullptr));
+	}
 	if (!Data.Assets[Index].Thumbnail)
 	{
 		const FString PngPath = FPaths::ProjectContentDir() + (GetContentRelativeFolder(PackageFolder) / TEXT("Thumbnails") / TextureName) + TEXT(".png");
@@ -664,10 +669,17 @@ UObject* UZ4Package::SaveThumbnail(UObject* Object, FString FilePath)
 
 UObject* UZ4Package::ImportAsset(FString FilePath)
 {
+	// The import goes to a folder of the content tree, the one that holds the file on disk.
+	FString PackageName;
+	if (!FPackageName::TryConvertFilenameToLongPackageName(FPaths::GetBaseFilename(FilePath, false), PackageName))
+	{
+		UE_LOG(Z4LogSDK, Error, TEXT("Cannot import %s: it is not in a content folder."), *FPaths::ConvertRelativePathToFull(FilePath));
+		return nullptr;
+	}
 	FAssetToolsModule& AssetToolsModule = FModuleManager::LoadModuleChecked<FAssetToolsModule>(FName(TEXT("AssetTools")));
 	UAssetImportTask* ImportTask = NewObject<UAssetImportTask>(GetTransientPackage());
 	ImportTask->Filename = FilePath;
-	ImportTask->DestinationPath = FPaths::GetPath(FilePath);
+	ImportTask->DestinationPath = FPackageName::GetLongPackagePath(PackageName);
 	ImportTask->DestinationName = FPaths::GetBaseFilename(FilePath, true);
 	ImportTask->bReplaceExisting = true;
 	ImportTask->bReplaceExistingSettings = false;
