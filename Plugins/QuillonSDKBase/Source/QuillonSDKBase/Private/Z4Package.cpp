@@ -253,8 +253,9 @@ void UZ4Package::CookAssets()
 	}
 
 	UCookOnTheFlyServer* Cooker = NewObject<UCookOnTheFlyServer>(GetTransientPackage());
-	// Without AutoTick the editor never ticks the cooker, and its cook would never run.
-	Cooker->Initialize(ECookMode::CookByTheBook, ECookInitializationFlags::AutoTick, FString());
+	// The cook runs inside the editor's process (CookByTheBook is the commandlet's mode). Without AutoTick the editor
+	// never ticks the cooker, and its cook would never run.
+	Cooker->Initialize(ECookMode::CookByTheBookFromTheEditor, ECookInitializationFlags::AutoTick, FString());
 
 	TArray<FName> ExportAssets;
 	GetExportAssets(ExportAssets);
