@@ -151,13 +151,15 @@ namespace
 {
 	// The editor reports nothing when a settings file cannot be written (one under source control that is
 	// not checked out), and the creator would cook with settings that were never saved.
-	void WriteDefaultConfig(UObject* Settings)
+	bool WriteDefaultConfig(UObject* Settings)
 	{
-		if (!Settings->TryUpdateDefaultConfigFile())
+		if (Settings->TryUpdateDefaultConfigFile())
 		{
-			UE_LOG(Z4LogSDK, Error, TEXT("Could not write the cook settings to %s: the file is read-only or cannot be written. Check it out or make it writable, then apply the cook settings again."),
-				*FPaths::ConvertRelativePathToFull(Settings->GetDefaultConfigFilename()));
+			return true;
 		}
+		UE_LOG(Z4LogSDK, Error, TEXT("Could not write the cook settings to %s: the file is read-only or cannot be written. Check it out or make it writable, then apply the cook settings again."),
+			*FPaths::ConvertRelativePathToFull(Settings->GetDefaultConfigFilename()));
+		return false;
 	}
 }
 
@@ -192,7 +194,11 @@ void UZ4Package::ApplyCookSettings()
 		return;
 	}
 	RendererSettings->bAllowStaticLighting = true;
-	WriteDefaultConfig(RendererSettings);
+	// A restart would start the editor from the files, and lose a change they do not hold.
+	if (!WriteDefaultConfig(RendererSettings))
+	{
+		return;
+	}
 
 	const FText Message = LOCTEXT("RestartForStaticLighting", "Changes to static lighting settings require a restart to take effect. Would you like to restart the editor now?");
 	if (FMessageDialog::Open(EAppMsgType::YesNo, Message, LOCTEXT("RestartRequiredTitle", "Restart Required")) == EAppReturnType::Yes)
