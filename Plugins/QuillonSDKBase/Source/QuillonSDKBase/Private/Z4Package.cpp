@@ -723,6 +723,11 @@ void UZ4Package::RemoveAllAssets()
 
 void UZ4Package::RemoveAsset(FZ4Asset* Asset)
 {
+	if (!Asset)
+	{
+		UE_LOG(Z4LogSDK, Warning, TEXT("%s: no asset was given to remove; the package is unchanged."), *GetOutermost()->GetName());
+		return;
+	}
 	RemoveAsset_Internal(Asset);
 	UZ4SDKStatics::SaveAsset(this);
 }
@@ -759,8 +764,25 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 
 	if (const int32* FoundIndex = Data.AssetsIndexMap.Find(AssetName))
 	{
-		const int32 RemovedIndex = *FoundIndex;
-		if (Data.Assets.IsValidIndex(RemovedIndex))
+		// A saved index may not name its asset (a package edited by hand or by an older tool): the entry is then found by
+		// its name, so that no other asset's entry goes.
+		const int32 SavedIndex = *FoundIndex;
+		int32 RemovedIndex = SavedIndex;
+		if (!Data.Assets.IsValidIndex(SavedIndex) || Data.Assets[SavedIndex].AssetName != AssetName)
+		{
+			RemovedIndex = Data.Assets.IndexOfByPredicate([AssetName](const FZ4Asset& Entry) { return Entry.AssetName == AssetName; });
+			if (RemovedIndex == INDEX_NONE)
+			{
+				UE_LOG(Z4LogSDK, Warning, TEXT("%s: the asset list has no entry for %s (its saved index %d names none); only its index was removed."),
+					*GetOutermost()->GetName(), *AssetName.ToString(), SavedIndex);
+			}
+			else
+			{
+				UE_LOG(Z4LogSDK, Warning, TEXT("%s: the saved index %d of %s does not name it in the asset list; its entry, found at %d, was removed."),
+					*GetOutermost()->GetName(), SavedIndex, *AssetName.ToString(), RemovedIndex);
+			}
+		}
+		if (RemovedIndex != INDEX_NONE)
 		{
 			Data.Assets.RemoveAt(RemovedIndex);
 			for (TPair<FName, int32>& Entry : Data.AssetsIndexMap)
@@ -770,11 +792,6 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 					--Entry.Value;
 				}
 			}
-		}
-		else
-		{
-			UE_LOG(Z4LogSDK, Warning, TEXT("%s: the asset list has no entry %d for %s; only its index was removed."),
-				*GetOutermost()->GetName(), RemovedIndex, *AssetName.ToString());
 		}
 	}
 	Data.AssetsIndexMap.Remove(AssetName);
