@@ -59,26 +59,29 @@ FString::FString(int32 InCount, const ANSICHAR* InSrc) : FString(ConstructFromPt
 {
 }
 
+namespace
+{
+	template <typename CharType>
+	FString ConstructFromChars(const CharType* Str, int32 Size)
+	{
+		check(Size >= 0);
+		FString Result;
+		if (Str && Size > 0)
+		{
+			Result.AppendChars(Str, Size);
+		}
+		return Result;
+	}
+}
+
 FString FString::ConstructFromPtrSize(const TCHAR* Str, int32 Size)
 {
-	check(Size >= 0);
-	FString Result;
-	if (Str && Size > 0)
-	{
-		Result.AppendChars(Str, Size);
-	}
-	return Result;
+	return ConstructFromChars(Str, Size);
 }
 
 FString FString::ConstructFromPtrSize(const ANSICHAR* Str, int32 Size)
 {
-	check(Size >= 0);
-	FString Result;
-	if (Str && Size > 0)
-	{
-		Result.AppendChars(Str, Size);
-	}
-	return Result;
+	return ConstructFromChars(Str, Size);
 }
 
 FString& FString::operator=(const TCHAR* Other)
