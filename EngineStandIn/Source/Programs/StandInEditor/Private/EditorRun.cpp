@@ -7,10 +7,15 @@
 #include "EditorDetailsPanel.h"
 #include "EditorFeedbackContext.h"
 #include "EditorHelp.h"
+#include "EditorLevel.h"
 #include "EditorLogDevice.h"
 #include "EditorLoop.h"
 #include "EditorOperations.h"
 #include "EditorOptions.h"
+#include "EditorRunOutcome.h"
+#include "EditorSurfaces.h"
+#include "FileHelpers.h"
+#include "GameFramework/Actor.h"
 #include "Misc/FileHelper.h"
 #include "Misc/OutputDeviceRedirector.h"
 #include "Misc/PackageName.h"
@@ -21,7 +26,9 @@
 #include "StandIn/DialogScript.h"
 #include "StandIn/EditorRestart.h"
 #include "StandIn/LogCapture.h"
+#include "UObject/Package.h"
 #include "UObject/StrongObjectPtr.h"
+#include "UObject/UObjectHash.h"
 #include "Z4Package.h"
 
 #include <cstdio>
@@ -50,27 +57,52 @@ namespace UE::StandInEditor
 				OutError = TEXT("-Details shows a package's details panel: name it with -Package=/Game/MyPack/MyPackage");
 				return false;
 			}
+			bool bPanelShown = Options.bShowDetails;
+			bool bLevelOpen = false;
 			for (const FEditorStep& Step : Options.Steps)
 			{
-				if (Step.Kind != EEditorStepKind::Run)
+				switch (Step.Kind)
 				{
-					if (!Options.bShowDetails)
+				case EEditorStepKind::Click:
+				case EEditorStepKind::Pick:
+				case EEditorStepKind::Search:
+				case EEditorStepKind::Set:
+					if (!bPanelShown)
 					{
-						OutError = TEXT("-Click, -Pick and -Search act on the details panel: open it with -Details");
+						OutError = TEXT("-Click, -Pick, -Search and -Set act on the details panel: open it with -Details (or -Select an actor)");
 						return false;
 					}
-					continue;
-				}
-				const FEditorOperation* Operation = FindEditorOperation(Step.Value);
-				if (!Operation)
+					break;
+				case EEditorStepKind::OpenLevel:
+					bLevelOpen = true;
+					break;
+				case EEditorStepKind::Place:
+				case EEditorStepKind::Select:
+				case EEditorStepKind::SaveLevel:
+					if (!bLevelOpen)
+					{
+						OutError = FString::Printf(TEXT("%s acts on a level: open one first with -Level=/Game/MyPack/L_Level"), *DescribeStep(Step));
+						return false;
+					}
+					bPanelShown = bPanelShown || Step.Kind == EEditorStepKind::Select;
+					break;
+				case EEditorStepKind::Run:
 				{
-					OutError = FString::Printf(TEXT("unknown operation '%s' in -Run; the operations are: %s"), *Step.Value, *ListEditorOperationNames());
-					return false;
+					const FEditorOperation* Operation = FindEditorOperation(Step.Value);
+					if (!Operation)
+					{
+						OutError = FString::Printf(TEXT("unknown operation '%s' in -Run; the operations are: %s"), *Step.Value, *ListEditorOperationNames());
+						return false;
+					}
+					if (Operation->RunOnPackage && Options.PackageName.IsEmpty())
+					{
+						OutError = FString::Printf(TEXT("-Run=%s works on a package: name it with -Package=/Game/MyPack/MyPackage"), Operation->Name);
+						return false;
+					}
+					break;
 				}
-				if (Operation->RunOnPackage && Options.PackageName.IsEmpty())
-				{
-					OutError = FString::Printf(TEXT("-Run=%s works on a package: name it with -Package=/Game/MyPack/MyPackage"), Operation->Name);
-					return false;
+				default:
+					break;
 				}
 			}
 			return true;
@@ -187,34 +219,125 @@ namespace UE::StandInEditor
 			}
 		}
 
-		// False, with one line saying why, when the panel does not offer what a step asks for.
-		bool RunSteps(const FEditorOptions& Options, UZ4Package* Package, FEditorDetailsPanel& Panel, FEditorConsole& Console, FEditorLoop& Loop, FString& OutError)
+		// File > Save All, without its dialog: every changed package is written.
+		void SaveAll(FEditorConsole& Console)
 		{
-			for (const FEditorStep& Step : Options.Steps)
+			Console.PrintLine(TEXT("== Save All =="));
+			TArray<UObject*> Packages;
+			GetObjectsOfClass(UPackage::StaticClass(), Packages);
+			TArray<FString> Dirty;
+			for (const UObject* Object : Packages)
 			{
-				bool bDone = true;
-				switch (Step.Kind)
+				if (static_cast<const UPackage*>(Object)->IsDirty())
 				{
-				case EEditorStepKind::Run:
-					RunOperation(*FindEditorOperation(Step.Value), Package, Console);
-					break;
-				case EEditorStepKind::Click:
-					bDone = Panel.Click(Step.Value, OutError);
-					break;
-				case EEditorStepKind::Pick:
-					bDone = Panel.Pick(Step.Value, OutError);
-					break;
-				case EEditorStepKind::Search:
-					Panel.Search(Step.Value);
-					break;
+					Dirty.Add(Object->GetName());
 				}
-				if (!bDone)
+			}
+			bool bNeededSaving = false;
+			FEditorFileUtils::SaveDirtyPackages(false, true, true, false, false, false, &bNeededSaving);
+			for (const FString& Name : Dirty)
+			{
+				const UPackage* Package = FindPackage(nullptr, *Name);
+				if (Package && !Package->IsDirty())
+				{
+					Console.PrintLine(TEXT("  Saved ") + Name);
+				}
+			}
+			if (!bNeededSaving)
+			{
+				Console.PrintLine(TEXT("  Nothing to save"));
+			}
+		}
+
+		// What the steps act on, alive for the whole run.
+		struct FEditorStepContext
+		{
+			const FEditorOptions& Options;
+			UZ4Package* Package;
+			FProjectSession& Session;
+			FEditorDetailsPanel& Panel;
+			FEditorLevel& Level;
+			FEditorConsole& Console;
+			FEditorLoop& Loop;
+			FEditorRunOutcome& Outcome;
+			// What a step that cannot be done ends the run with: most ask for what the editor does not offer.
+			EEditorExitCode FailureCode = EEditorExitCode::BadCommandLine;
+		};
+
+		// The plug-in's modules go and come back; the package's editor, which holds their customizations, is closed
+		// first and opened again after.
+		bool ReloadPlugin(FEditorStepContext& Context, FString& OutError)
+		{
+			Context.Console.PrintLine(TEXT("== Reload Plug-in =="));
+			Context.Panel.Close();
+			Context.Session.ReloadPluginModules();
+			Context.Console.PrintLine(FString::Printf(TEXT("  Restarted the modules of %s"), *Context.Session.GetPlugin().Name));
+			return !Context.Options.bShowDetails || Context.Panel.Open(*Context.Package, OutError);
+		}
+
+		bool RunStep(const FEditorStep& Step, FEditorStepContext& Context, FString& OutError)
+		{
+			switch (Step.Kind)
+			{
+			case EEditorStepKind::Run:
+				RunOperation(*FindEditorOperation(Step.Value), Context.Package, Context.Console);
+				return true;
+			case EEditorStepKind::Click:
+				return Context.Panel.Click(Step.Value, OutError);
+			case EEditorStepKind::Pick:
+				return Context.Panel.Pick(Step.Value, OutError);
+			case EEditorStepKind::Search:
+				Context.Panel.Search(Step.Value);
+				return true;
+			case EEditorStepKind::Set:
+				return Context.Panel.SetProperty(Step.Value, OutError);
+			case EEditorStepKind::SaveAll:
+				SaveAll(Context.Console);
+				return true;
+			case EEditorStepKind::OpenLevel:
+				// A level that is not there cannot be used, as a missing package cannot.
+				Context.FailureCode = EEditorExitCode::UnusableInput;
+				if (!Context.Level.Open(Step.Value, OutError))
 				{
 					return false;
 				}
-				Loop.TickUntilIdle();
-				ReportRestartRequests(Console);
-				Panel.Tick();
+				Context.FailureCode = EEditorExitCode::BadCommandLine;
+				return true;
+			case EEditorStepKind::Place:
+				return Context.Level.Place(Step.Value, OutError);
+			case EEditorStepKind::Select:
+				if (AActor* Actor = Context.Level.Select(Step.Value, OutError))
+				{
+					Context.Panel.ShowObject(*Actor, FString::Printf(TEXT("\"%s\""), *Step.Value));
+					return true;
+				}
+				return false;
+			case EEditorStepKind::Console:
+				Context.Level.RunConsoleCommand(Step.Value);
+				return true;
+			case EEditorStepKind::SaveLevel:
+				return Context.Level.Save(OutError);
+			case EEditorStepKind::Show:
+				return ShowSurface(Step.Value, Context.Console, OutError);
+			case EEditorStepKind::ReloadPlugin:
+				return ReloadPlugin(Context, OutError);
+			}
+			return true;
+		}
+
+		// False, with one line saying why, when the editor does not offer what a step asks for.
+		bool RunSteps(FEditorStepContext& Context, FString& OutError)
+		{
+			for (const FEditorStep& Step : Context.Options.Steps)
+			{
+				Context.Outcome.BeginStep(Step.Kind == EEditorStepKind::Run ? FString(FindEditorOperation(Step.Value)->Label) : DescribeStep(Step));
+				if (!RunStep(Step, Context, OutError))
+				{
+					return false;
+				}
+				Context.Loop.TickUntilIdle();
+				ReportRestartRequests(Context.Console);
+				Context.Panel.Tick();
 			}
 			return true;
 		}
@@ -276,6 +399,8 @@ namespace UE::StandInEditor
 		}
 
 		FEditorOutput Output(Console, Options.bVerbose);
+		FEditorRunOutcome Outcome;
+		Output.LogDevice.SetOutcome(&Outcome);
 		FProjectSession Session;
 		if (!Session.Open(AbsoluteFromLaunchDir(Options.ProjectFile), Error))
 		{
@@ -284,7 +409,7 @@ namespace UE::StandInEditor
 		Console.PrintLine(FString::Printf(TEXT("Project %s (%s)"), *FPaths::GetBaseFilename(Options.ProjectFile), *AbsoluteFromLaunchDir(Options.ProjectFile)));
 		Console.PrintLine(FString::Printf(TEXT("Plug-in %s %s (%s)"), *Session.GetPlugin().Name, *Session.GetPlugin().VersionName, *Session.GetPlugin().BaseDir));
 
-		UE::StandIn::FDialogScript Dialogs(UE::StandIn::FDialogScript::EUnanswered::AskTerminal);
+		UE::StandIn::FDialogScript Dialogs(UE::StandIn::FDialogScript::EUnanswered::AskTerminal, static_cast<int32>(EEditorExitCode::UnansweredDialog));
 		for (EAppReturnType::Type Answer : Options.Answers)
 		{
 			Dialogs.Answer(Answer);
@@ -320,15 +445,17 @@ namespace UE::StandInEditor
 				return Fail(EEditorExitCode::UnusableInput, Error);
 			}
 		}
-		FEditorLoop Loop(Console, FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir() + TEXT("Logs/StandInEditorConsole.log")));
+		FEditorLoop Loop(Console, Outcome, FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir() + TEXT("Logs/StandInEditorConsole.log")));
 		FEditorDetailsPanel Panel(Console);
 		if (Options.bShowDetails && !Panel.Open(*Package, Error))
 		{
 			return Fail(EEditorExitCode::UnusableInput, Error);
 		}
-		if (!RunSteps(Options, Package.Get(), Panel, Console, Loop, Error))
+		FEditorLevel Level(Console);
+		FEditorStepContext Context{Options, Package.Get(), Session, Panel, Level, Console, Loop, Outcome};
+		if (!RunSteps(Context, Error))
 		{
-			return Fail(EEditorExitCode::BadCommandLine, Error);
+			return Fail(Context.FailureCode, Error);
 		}
 
 		if (Package)
@@ -343,6 +470,7 @@ namespace UE::StandInEditor
 		{
 			Console.PrintLine(FString::Printf(TEXT("Note: %d of the answers given with -Answer were not needed"), Dialogs.NumUnusedAnswers()));
 		}
-		return EEditorExitCode::Success;
+		const EEditorExitCode ExitCode = Outcome.GetExitCode();
+		return ExitCode == EEditorExitCode::Success ? ExitCode : Fail(ExitCode, Outcome.Describe());
 	}
 }

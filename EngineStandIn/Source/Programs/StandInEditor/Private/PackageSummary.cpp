@@ -32,13 +32,23 @@ namespace UE::StandInEditor
 			return Padded;
 		}
 
-		// Where "Make Pak File" writes the pak: the project's Paks folder, named after the package's public
-		// name without its spaces.
-		FString PakFilePath(const UZ4Package& Package)
+		// "Make Pak File" writes the pak to the project's Paks folder, named after the package's public name
+		// without its spaces, and refuses a name that is no plain file name: then there is no path to show.
+		FString DescribePak(const UZ4Package& Package)
 		{
 			FString PakName = Package.Data.Name.ToString();
 			PakName.ReplaceInline(TEXT(" "), TEXT(""));
-			return FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::ProjectDir(), TEXT("Paks"), PakName + TEXT(".pak")));
+			if (Package.Data.Name.IsNone())
+			{
+				return TEXT("  Pak: not made: the package has no name (set Data.Name; the pak is named after it)");
+			}
+			if (PakName.Contains(TEXT("/")) || PakName.Contains(TEXT("\\")) || PakName.Contains(TEXT("..")))
+			{
+				return FString::Printf(TEXT("  Pak: not made: the package's name \"%s\" is no file name (Make Pak File refuses it)"), *Package.Data.Name.ToString());
+			}
+			const FString PakFile = FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::ProjectDir(), TEXT("Paks"), PakName + TEXT(".pak")));
+			const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
+			return PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile);
 		}
 	}
 
@@ -68,9 +78,7 @@ namespace UE::StandInEditor
 		}
 #endif
 
-		const FString PakFile = PakFilePath(Package);
-		const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
-		Lines.Add(PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile));
+		Lines.Add(DescribePak(Package));
 		return Lines;
 	}
 }
