@@ -81,3 +81,16 @@ TEST(StandInEditorPropertyTest, EditsThePanelDoesNotAllowAreRefusedInOneLine)
 		EXPECT_NE(Errors[0].find(Case.Line), std::string::npos) << Case.Set << "\n" << Errors[0];
 	}
 }
+
+// A name that is no file name gets no pak: the summary says so instead of naming a path nothing wrote.
+TEST(StandInEditorPropertyTest, SummaryOfAPackageWhoseNameMakesNoPakSaysWhy)
+{
+	UE::StandIn::FTestProject Project;
+	WriteChairContent(Project);
+	const ProgramTest::FProcessResult Result = RunEditor(Project, {"TestProject.uproject", "-MakeContent=Chairs.json", "-NewPackage=/Game/Oak/OakPack", "-Package=/Game/Oak/OakPack",
+																	 "-Details", "-Set=Data.Name=../evil", "-Answer=Ok", "-Run=MakePakFile"});
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
+	EXPECT_NE(Result.Output.find("Dialog \"Message\" (Ok): The pak cannot be named \"../evil\""), std::string::npos) << Result.Output;
+	EXPECT_NE(Result.Output.find("  Pak: not made: the package's name \"../evil\" is no file name (Make Pak File refuses it)\n"), std::string::npos) << Result.Output;
+	EXPECT_EQ(Result.Output.find("evil.pak"), std::string::npos) << Result.Output;
+}
