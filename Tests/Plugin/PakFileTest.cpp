@@ -124,8 +124,7 @@ namespace
 			return Asset;
 		}
 
-		// A package "My Pack" with a mesh and a level as main assets, a dependency whose path holds /Game/
-		// twice and one the registry does not know.
+		// A package "My Pack" with a mesh and a level as main assets and a dependency whose path holds /Game/ twice.
 		UZ4Package* MakePackage()
 		{
 			SaveNewAsset<UStaticMesh>(TEXT("/Game/MyPack/SM_Rock"));
@@ -136,7 +135,6 @@ namespace
 			Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/SM_Rock")), 0);
 			Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/L_Cave")), 1);
 			Package->Dependencies.Add(FName(TEXT("/Game/MyPack/Game/M_Moss")));
-			Package->Dependencies.Add(FName(TEXT("/Game/MyPack/M_Unknown")));
 			UZ4SDKStatics::SaveAsset(Package);
 			return Package;
 		}
@@ -194,7 +192,7 @@ TEST_F(FPakFileTest, PacksTheCookedExportSetUnderThePublicNameWithoutSpaces)
 	const FString Cooked = CookedDir();
 	const FString Mount = TEXT("../../../QuillonVTT/Content/");
 	// The registry's records in its order (by package name), not the export set's; the level as .umap, its
-	// missing .ubulk skipped; both "/Game/" of the material's path replaced; the unknown dependency adds nothing.
+	// missing .ubulk skipped; both "/Game/" of the material's path replaced.
 	const TCHAR* const Files[] = {TEXT("MyPack/Game/M_Moss.uasset"), TEXT("MyPack/L_Cave.umap"), TEXT("MyPack/L_Cave.ubulk"),
 		TEXT("MyPack/L_Cave.uexp"), TEXT("MyPack/MyPackage.uasset"), TEXT("MyPack/SM_Rock.uasset"), TEXT("MyPack/SM_Rock.uexp")};
 	FString ExpectedManifest;
@@ -330,6 +328,39 @@ TEST_F(FPakFileTest, NothingCookedAsksWithTheCountAndWritesAnEmptyManifestOnlyOn
 	}
 	EXPECT_EQ(ReadBytes(ManifestPath()), "");
 	EXPECT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success) << "an empty pak is still made";
+}
+
+// The mesh's file was cut short after it was cooked, and a dependency was deleted: the registry lists neither, so
+// neither has a cooked file looked for. Each is counted and named as a file that cannot be packed.
+TEST_F(FPakFileTest, PackagesTheRegistryCannotListAreCountedAsUncookedBeforeAnythingIsWritten)
+{
+	UZ4Package* Package = MakePackage();
+	Package->Dependencies.Add(FName(TEXT("/Game/MyPack/M_Deleted")));
+	CookPackage();
+	const FString MeshFile = Project.GetContentDir() + TEXT("MyPack/SM_Rock.uasset");
+	const std::string MeshText = ReadBytes(MeshFile);
+	Project.WriteFile(TEXT("Content/MyPack/SM_Rock.uasset"), FromUtf8(MeshText.substr(0, MeshText.size() / 2)));
+	IAssetRegistry& Registry = FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get();
+	Registry.ScanPathsSynchronous({TEXT("/Game/MyPack")}, true);
+	ASSERT_FALSE(Registry.GetAssetByObjectPath(FSoftObjectPath(TEXT("/Game/MyPack/SM_Rock.SM_Rock"))).IsValid());
+	FDialogScript Script;
+	Script.Answer(EAppReturnType::Cancel);
+	Log.Clear();
+
+	Package->MakePakFile();
+
+	ASSERT_EQ(Script.GetShownDialogs().Num(), 1);
+	EXPECT_EQ(Script.GetShownDialogs()[0].Message,
+		TEXT("2 uncooked files. Unable to add these to the package. Check output log for details.\nPackage anyway?"));
+	for (const TCHAR* Missing : {TEXT("/Game/MyPack/SM_Rock"), TEXT("/Game/MyPack/M_Deleted")})
+	{
+		EXPECT_TRUE(Log.Contains(Z4LogSDKName, ELogVerbosity::Warning, FString::Printf(
+			TEXT("Package '%s' cannot be packed: the asset registry has no record of it, so its file is missing or cannot be read."), Missing)))
+			<< ToUtf8(Missing);
+	}
+	EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Warning), 2);
+	EXPECT_FALSE(fs::exists(ToUtf8(ManifestPath())));
+	EXPECT_TRUE(Processes.GetLaunches().IsEmpty());
 }
 
 TEST_F(FPakFileTest, OutsideDependenciesAreConfirmedBeforeTheCookedFilesAreLookedAt)

@@ -45,5 +45,5 @@ TEST(StandInEditorSurfacesTest, PluginRegistrationsShowOnceAlsoAfterAReload)
 	}
 	// The package's editor opens again with the reloaded module's panel, which still works.
 	EXPECT_NE(Result.Output.find("== Details of /Game/Tavern/TavernPack.TavernPack ==", Reload), std::string::npos) << Result.Output;
-	EXPECT_NE(Result.Output.find("Main Assets: 10 | Assets To Cook: 23", Reload), std::string::npos) << Result.Output;
+	EXPECT_NE(Result.Output.find("Main Assets: 10 |", Reload), std::string::npos) << Result.Output;
 }
