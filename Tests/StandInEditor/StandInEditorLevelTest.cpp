@@ -19,9 +19,10 @@ TEST(StandInEditorLevelTest, CapturedSettingsTravelWithTheLevelAndApplyInANewPro
 	{
 		EXPECT_NE(Captured.Output.find(Shown), std::string::npos) << Shown << "\n" << Captured.Output;
 	}
-	// The click changes the actor; the panel shows the captured text after it rebuilds, or the next time it is drawn.
-	const size_t Click = Captured.Output.find("== Click \"Capture Settings\" ==");
+	// The click fills the read-only row, which the panel shows as it changes.
+	const size_t Click = Captured.Output.find("== Click \"Capture Settings\" ==\n== Details (changed) ==\n  Recommended Settings\n    Settings (read-only)\n");
 	ASSERT_NE(Click, std::string::npos) << Captured.Output;
+	EXPECT_NE(Captured.Output.find("      r.BloomQuality 2\n", Click), std::string::npos) << Captured.Output;
 
 	const ProgramTest::FProcessResult Applied = RunEditor(Project, {"SampleProject.uproject", "-Level=/Game/Tavern/Maps/L_Tavern", "-Select=Recommended Settings",
 																	  "-Console=r.BloomQuality", "-Run=ApplyRecommendedSettings", "-Console=r.BloomQuality"});

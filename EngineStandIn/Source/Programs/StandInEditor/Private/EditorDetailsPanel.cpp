@@ -242,12 +242,19 @@ namespace UE::StandInEditor
 			Console.PrintLine(TEXT("== Details (rebuilt) =="));
 			Draw();
 		}
+		// A selected actor's rows show its values as they are now, as the level editor's panel does on every frame.
+		else if (SelectionView && View->Paint() != LastDrawn)
+		{
+			Console.PrintLine(TEXT("== Details (changed) =="));
+			Draw();
+		}
 	}
 
 	void FEditorDetailsPanel::Draw()
 	{
+		LastDrawn = View->Paint();
 		TArray<FString> Lines;
-		View->Paint().ParseIntoArrayLines(Lines, false);
+		LastDrawn.ParseIntoArrayLines(Lines, false);
 		while (!Lines.IsEmpty() && Lines.Last().IsEmpty())
 		{
 			Lines.Pop();

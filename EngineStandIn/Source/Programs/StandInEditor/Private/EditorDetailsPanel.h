@@ -45,7 +45,8 @@ namespace UE::StandInEditor
 		// value of the property's type and a size change of a fixed-size array.
 		bool SetProperty(const FString& Assignment, FString& OutError);
 
-		// Runs the view's deferred rebuild and draws the panel again when it rebuilt.
+		// Runs the view's deferred rebuild and draws the panel again when it rebuilt, or when a selected actor's
+		// values changed.
 		void Tick();
 
 	private:
@@ -57,5 +58,6 @@ namespace UE::StandInEditor
 		UE::StandIn::FDetailsView* View = nullptr;
 		bool bAssetEditorOpen = false;
 		TSharedPtr<IDetailsView> SelectionView;
+		FString LastDrawn;
 	};
 }
