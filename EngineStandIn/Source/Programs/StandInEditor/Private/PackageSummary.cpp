@@ -1,9 +1,13 @@
 #include "PackageSummary.h"
 
+#include "Containers/StringConv.h"
 #include "HAL/FileManager.h"
+#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "UObject/Package.h"
 #include "Z4Package.h"
+
+#include <nlohmann/json.hpp>
 
 namespace UE::StandInEditor
 {
@@ -32,23 +36,40 @@ namespace UE::StandInEditor
 			return Padded;
 		}
 
-		// "Make Pak File" writes the pak to the project's Paks folder, named after the package's public name
-		// without its spaces, and refuses a name that is no plain file name: then there is no path to show.
-		FString DescribePak(const UZ4Package& Package)
+		// What the build report says changed since the pak before it.
+		FString DescribeReportChanges(const FString& ReportText)
+		{
+			const nlohmann::json Report = nlohmann::json::parse(TCHAR_TO_UTF8(*ReportText), nullptr, false);
+			if (!Report.is_object())
+			{
+				return TEXT("unreadable");
+			}
+			const auto Changes = Report.find("changes");
+			if (Changes == Report.end() || !Changes->is_object() || !Changes->contains("summary") || !(*Changes)["summary"].is_string())
+			{
+				return TEXT("not compared with an earlier pak");
+			}
+			return UTF8_TO_TCHAR((*Changes)["summary"].get<std::string>().c_str());
+		}
+
+		// Where "Make Pak File" writes the pak: the project's Paks folder, named after the package's public name
+		// without its spaces. It refuses a name that is no plain file name: then there is no path, and OutWhyNot
+		// says why.
+		FString PakFilePath(const UZ4Package& Package, FString& OutWhyNot)
 		{
 			FString PakName = Package.Data.Name.ToString();
 			PakName.ReplaceInline(TEXT(" "), TEXT(""));
 			if (Package.Data.Name.IsNone())
 			{
-				return TEXT("  Pak: not made: the package has no name (set Data.Name; the pak is named after it)");
+				OutWhyNot = TEXT("the package has no name (set Data.Name; the pak is named after it)");
+				return FString();
 			}
 			if (PakName.Contains(TEXT("/")) || PakName.Contains(TEXT("\\")) || PakName.Contains(TEXT("..")))
 			{
-				return FString::Printf(TEXT("  Pak: not made: the package's name \"%s\" is no file name (Make Pak File refuses it)"), *Package.Data.Name.ToString());
+				OutWhyNot = FString::Printf(TEXT("the package's name \"%s\" is no file name (Make Pak File refuses it)"), *Package.Data.Name.ToString());
+				return FString();
 			}
-			const FString PakFile = FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::ProjectDir(), TEXT("Paks"), PakName + TEXT(".pak")));
-			const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
-			return PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile);
+			return FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::ProjectDir(), TEXT("Paks"), PakName + TEXT(".pak")));
 		}
 	}
 
@@ -78,7 +99,21 @@ namespace UE::StandInEditor
 		}
 #endif
 
-		Lines.Add(DescribePak(Package));
+		FString WhyNot;
+		const FString PakFile = PakFilePath(Package, WhyNot);
+		if (PakFile.IsEmpty())
+		{
+			Lines.Add(TEXT("  Pak: not made: ") + WhyNot);
+			return Lines;
+		}
+		const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
+		Lines.Add(PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile));
+		const FString ReportFile = FPaths::ChangeExtension(PakFile, TEXT("json"));
+		FString ReportText;
+		if (FFileHelper::LoadFileToString(ReportText, *ReportFile))
+		{
+			Lines.Add(FString::Printf(TEXT("  Build report: %s (%s)"), *ReportFile, *DescribeReportChanges(ReportText)));
+		}
 		return Lines;
 	}
 }

@@ -46,6 +46,7 @@
 #include "Settings/ProjectPackagingSettings.h"
 #include "UObject/UnrealType.h"
 #include "UnrealEdMisc.h"
+#include "Z4BuildReport.h"
 #include "Z4CookKeeper.h"
 #include "Z4DependencyQueryCache.h"
 #include "Z4PakFileLocations.h"
@@ -347,6 +348,7 @@ void UZ4Package::MakePakFileInternal()
 	FString Manifest;
 	TArray<FString> SourcePaths;
 	TArray<FString> MountPaths;
+	TUniquePtr<FZ4BuildReport> Report = MakeUnique<FZ4BuildReport>(*this);
 	int32 NumUncooked = 0;
 	// Cooked files are named after their package, which is not always its asset's name: an external actor's package
 	// has a hashed name, and a blueprint's package also holds its generated class. A package is packed once, as a
@@ -408,6 +410,7 @@ void UZ4Package::MakePakFileInternal()
 				Manifest += FString::Printf(TEXT("\"%s\" \"%s\"\n"), *DiskPath, *MountPath);
 				SourcePaths.Add(DiskPath);
 				MountPaths.Add(MountPath);
+				Report->AddManifestEntry(MountPath, DiskPath, Asset.PackageName);
 			}
 			else if (Extension == Extensions[0])
 			{
@@ -439,7 +442,7 @@ void UZ4Package::MakePakFileInternal()
 	UE_LOG(Z4LogSDK, Log, TEXT("Pak Command: %s %s"), PakTool, *Arguments);
 	UE_LOG(Z4LogSDK, Log, TEXT("Pak Manifest: %s"), *Manifest);
 	UE_LOG(Z4LogSDK, Log, TEXT("UnrealPak Directory: %s"), *PakToolDir);
-	FZ4PakToolWatcher::Watch(PakToolProcess, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths));
+	FZ4PakToolWatcher::Watch(PakToolProcess, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths), MoveTemp(Report));
 }
 
 void UZ4Package::LogPakFile()
