@@ -473,6 +473,7 @@ TArray<FZ4PackageFinding> UZ4Package::CheckPackage()
 		++NumBySeverity[static_cast<int32>(Finding.Severity)];
 	}
 	UE_LOG(Z4LogSDK, Log, TEXT("Check Package %s: %d errors, %d warnings, %d notes."), *GetOutermost()->GetName(), NumBySeverity[0], NumBySeverity[1], NumBySeverity[2]);
+	LastCheckFindings = Findings;
 	return Findings;
 }
 

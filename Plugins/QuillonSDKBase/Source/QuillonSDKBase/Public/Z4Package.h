@@ -214,6 +214,11 @@ public:
 
 	FString PackageFolder;
 
+#if WITH_EDITORONLY_DATA
+	/** What the last "Check Package" found, for the details panel; not saved. */
+	TArray<FZ4PackageFinding> LastCheckFindings;
+#endif
+
 	FSimpleMulticastDelegate OnPackageChanged;
 
 private:

@@ -34,6 +34,7 @@ protected:
 	FReply OnApplyCookClicked();
 	FReply OnCookFilesClicked();
 	FReply OnMakePakClicked();
+	FReply OnCheckPackageClicked();
 	FReply OnLogPakClicked();
 
 	FText OnGetFindAssetsButtonText() const;
@@ -46,6 +47,8 @@ protected:
 	FText OnGetApplyCookButtonTooltipText() const;
 	FText OnGetCookFilesButtonText() const;
 	FText OnGetCookFilesButtonTooltipText() const;
+	FText OnGetCheckPackageButtonText() const;
+	FText OnGetCheckPackageButtonTooltipText() const;
 	FText OnGetMakePakButtonText() const;
 	FText OnGetMakePakButtonTooltipText() const;
 	FText OnGetLogPakButtonText() const;
@@ -63,6 +66,9 @@ private:
 	void BuildAddAssetsCategory(IDetailCategoryBuilder& Category);
 	void BuildExportCategory(IDetailCategoryBuilder& Category);
 	void BuildDependenciesCategory(IDetailCategoryBuilder& Category);
+
+	/** The last check's findings, errors, then warnings, then notes, each with its chain and hint. */
+	void BuildCheckFindingsGroup(IDetailCategoryBuilder& Category);
 
 	FText GetAssetCounterText() const;
 	FText GetMissingDependenciesText() const;
