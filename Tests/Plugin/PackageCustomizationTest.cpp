@@ -35,6 +35,7 @@ namespace
 	const FString FindDependenciesRow = TEXT("  [Find Dependencies]  Find all additional assets needed by the assets in this package.\n");
 	const FString ExportCategory = TEXT("Export\n")
 								   TEXT("  [Apply Cook Settings]  Set project cook settings.\n")
+								   TEXT("  [Check Package]  Look for what would make the pak incomplete, stale or surprising, before packing. Changes nothing.\n")
 								   TEXT("  [Make Pak File]  Export cooked assets to a .pak file to use in Quillon.\n")
 								   TEXT("  [Log Pak File]  Log the contents of the exported pak file for this package, if it exists, to a console window.\n");
 
@@ -178,7 +179,7 @@ TEST_F(FPackageCustomizationTest, RowsCarryTheirFilterTexts)
 	} Categories[] = {
 		{TEXT("Add Assets"), {TEXT("FindAssets"), TEXT("Asset Picker"), TEXT("Total Assets")}},
 		{TEXT("Dependencies"), {TEXT("GetDependencies"), TEXT("DependencyWarning"), TEXT("CopyDependencies"), TEXT("Missing Dependencies")}},
-		{TEXT("Export"), {TEXT("ApplyCook"), TEXT("MakePak"), TEXT("LogPak")}},
+		{TEXT("Export"), {TEXT("ApplyCook"), TEXT("CheckPackage"), TEXT("MakePak"), TEXT("LogPak")}},
 	};
 	const TSet<FString> NotLocalizable = {TEXT("Asset Picker"), TEXT("Total Assets")};
 	for (const auto& Category : Categories)
@@ -275,7 +276,7 @@ TEST_F(FPackageCustomizationTest, EveryButtonIsEnabledWhateverThePackageHolds)
 	View.SetObject(Package);
 
 	EXPECT_FALSE(View.Paint().Contains(TEXT("(disabled)")));
-	EXPECT_EQ(View.FindWidgets<SButton>().Num(), 7);
+	EXPECT_EQ(View.FindWidgets<SButton>().Num(), 8);
 	for (const TSharedRef<SButton>& Button : View.FindWidgets<SButton>())
 	{
 		EXPECT_TRUE(Button->IsEnabled());
@@ -355,7 +356,7 @@ TEST_F(FPackageCustomizationTest, PanelOutlivingItsPackageReadsNothingFromIt)
 }
 
 // One package per case: a main asset that the registry does not know, and one dependency outside the folder.
-// The handlers of "Find Dependencies" and "Copy Dependencies" rebuild the panel; "Add All Assets" rebuilds it
+// The handlers of "Find Dependencies", "Copy Dependencies" and "Check Package" rebuild the panel; "Add All Assets" rebuilds it
 // through the package's broadcast; the others leave it as it is.
 TEST_F(FPackageCustomizationTest, EachButtonRunsItsOneOperationAndRebuildsOnlyWhereItShould)
 {
@@ -380,6 +381,7 @@ TEST_F(FPackageCustomizationTest, EachButtonRunsItsOneOperationAndRebuildsOnlyWh
 				FFileHelper::LoadFileToString(GameIni, *(Project.GetConfigDir() + TEXT("DefaultGame.ini")));
 				EXPECT_TRUE(GameIni.Contains(TEXT("/Game/Props"))) << *GameIni;
 			}},
+		{TEXT("Check Package"), true, [](const FDialogScript& Dialogs, const FProcessLog&) { EXPECT_TRUE(Dialogs.GetShownDialogs().IsEmpty()); }},
 		{TEXT("Make Pak File"), false, [](const FDialogScript& Dialogs, const FProcessLog&)
 			{
 				ASSERT_EQ(Dialogs.GetShownDialogs().Num(), 1);
