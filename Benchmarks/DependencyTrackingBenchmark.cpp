@@ -16,10 +16,20 @@
 //   reached_per_main_asset       packages one main asset's walk reaches, on average
 //   us_per_package               wall time of one FindAllDependencies per package of the project
 //   save_ms                      wall time of the package's save alone, which FindAllDependencies ends with
+//
+// Counters of DependencyTracking/CheckPackage, on the same project once Find Dependencies has run and every package
+// of the export set is cooked (so each has its cooked file looked for and its times compared):
+//   queries, existence_checks    registry dependency queries and disk checks made by one CheckPackage
+//   packages                     distinct packages the walks reach, as above
+//   findings                     what one CheckPackage finds (outside dependencies, engine content, missing packages)
+//   check_ms                     wall time of one CheckPackage
+//   find_all_dependencies_ms     wall time of one FindAllDependencies on the same project, for comparison
 #include <benchmark/benchmark.h>
 
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
+#include "Misc/FileHelper.h"
+#include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "StandIn/PackageQueryLog.h"
 #include "StandIn/TestAssets.h"
@@ -236,7 +246,90 @@ namespace
 		State.counters["reached_per_main_asset"] = (double)Literal.Queries / Synthetic.MainAssets.Num();
 		State.counters["us_per_package"] = Seconds * 1e6 / State.iterations() / NumPackages;
 	}
+
+	void BM_CheckPackage(benchmark::State& State)
+	{
+		const int32 NumPackages = (int32)State.range(0);
+		const FSyntheticProject Synthetic = MakeSyntheticProject(NumPackages);
+		const FWalkCounts Literal = CountLiteralWalks(Synthetic);
+
+		FTestProject Project(TEXT("BenchProject"));
+		FStandInEngine Engine(Project);
+		TSet<FName> Maps;
+		for (const FTestPackage& Package : Synthetic.Packages)
+		{
+			WriteTestPackage(Package);
+			if (Package.ClassPath == TEXT("/Script/Engine.World"))
+			{
+				Maps.Add(FName(*Package.PackageName));
+			}
+		}
+		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
+
+		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Bench")), TEXT("PK_Bench"), RF_Public | RF_Standalone);
+		Package->Data.Name = FName(TEXT("Bench"));
+		for (const FString& MainAsset : Synthetic.MainAssets)
+		{
+			Package->Data.AssetsIndexMap.Add(FName(*MainAsset), Package->Data.AssetsIndexMap.Num());
+		}
+		Package->FindAllDependencies();
+		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/Pack/")}, true);
+
+		// The export set cooked after its sources were written.
+		const FString CookedContentDir = Project.GetSavedDir() + TEXT("Cooked/Windows/") + Project.GetName() + TEXT("/Content/");
+		TArray<FName> ExportSet;
+		Package->Data.AssetsIndexMap.GetKeys(ExportSet);
+		for (const TPair<FName, FZ4ReferenceList>& Dependency : Package->Dependencies)
+		{
+			ExportSet.Add(Dependency.Key);
+		}
+		ExportSet.Add(Package->GetOutermost()->GetFName());
+		for (const FName& Name : ExportSet)
+		{
+			const FString Cooked = CookedContentDir + Name.ToString().RightChop(6) + (Maps.Contains(Name) ? TEXT(".umap") : TEXT(".uasset"));
+			FFileHelper::SaveStringToFile(TEXT("cooked"), *Cooked);
+		}
+
+		int64 Queries = 0;
+		int64 ExistenceChecks = 0;
+		int32 NumFindings = 0;
+		{
+			FPackageQueryLog Log;
+			NumFindings = Package->CheckPackage().Num();
+			Queries = Log.Num(EPackageQuery::GetDependencies);
+			ExistenceChecks = Log.Num(EPackageQuery::DoesPackageExist);
+		}
+
+		double CheckSeconds = 0.0;
+		double FindSeconds = 0.0;
+		for (auto _ : State)
+		{
+			const auto Start = std::chrono::steady_clock::now();
+			benchmark::DoNotOptimize(Package->CheckPackage());
+			const auto Checked = std::chrono::steady_clock::now();
+			State.PauseTiming();
+			Package->FindAllDependencies();
+			FindSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - Checked).count();
+			State.ResumeTiming();
+			CheckSeconds += std::chrono::duration<double>(Checked - Start).count();
+		}
+		State.counters["queries"] = (double)Queries;
+		State.counters["existence_checks"] = (double)ExistenceChecks;
+		State.counters["packages"] = (double)Literal.DistinctReached;
+		State.counters["findings"] = (double)NumFindings;
+		State.counters["check_ms"] = CheckSeconds * 1e3 / State.iterations();
+		State.counters["find_all_dependencies_ms"] = FindSeconds * 1e3 / State.iterations();
+	}
 }
+
+BENCHMARK(BM_CheckPackage)
+	->Name("DependencyTracking/CheckPackage")
+	->ArgName("packages")
+	->Arg(10000)
+	->Arg(100000)
+	->Unit(benchmark::kMillisecond)
+	->UseRealTime()
+	->Iterations(3);
 
 BENCHMARK(BM_FindAllDependencies)
 	->Name("DependencyTracking/FindAllDependencies")

@@ -46,6 +46,7 @@ namespace
 	const FString FindDependenciesRow = TEXT("  [Find Dependencies]  Find all additional assets needed by the assets in this package.\n");
 	const FString ExportCategory = TEXT("Export\n")
 								   TEXT("  [Apply Cook Settings]  Set project cook settings.\n")
+								   TEXT("  [Check Package]  Look for what would make the pak incomplete, stale or surprising, before packing. Changes nothing.\n")
 								   TEXT("  [Make Pak File]  Export cooked assets to a .pak file to use in Quillon.\n")
 								   TEXT("  [Log Pak File]  Log the contents of the exported pak file for this package, if it exists, to a console window.\n");
 
@@ -191,7 +192,7 @@ TEST_F(FPackageCustomizationTest, RowsCarryTheirFilterTexts)
 	} Categories[] = {
 		{TEXT("Add Assets"), {TEXT("FindAssets"), TEXT("Asset Picker"), TEXT("Total Assets"), TEXT("Main0 /Game/Props/SM_Main0")}},
 		{TEXT("Dependencies"), {TEXT("GetDependencies"), TEXT("DependencyWarning"), TEXT("CopyDependencies"), TEXT("Missing Dependencies")}},
-		{TEXT("Export"), {TEXT("ApplyCook"), TEXT("MakePak"), TEXT("LogPak")}},
+		{TEXT("Export"), {TEXT("ApplyCook"), TEXT("CheckPackage"), TEXT("MakePak"), TEXT("LogPak")}},
 	};
 	const TSet<FString> NotLocalizable = {TEXT("Asset Picker"), TEXT("Total Assets"), TEXT("Main0 /Game/Props/SM_Main0")};
 	for (const auto& Category : Categories)
@@ -308,8 +309,8 @@ TEST_F(FPackageCustomizationTest, EveryButtonIsEnabledWhateverThePackageHolds)
 	View.SetObject(Package);
 
 	EXPECT_FALSE(View.Paint().Contains(TEXT("(disabled)")));
-	// The seven of the panel and one Remove button per main asset.
-	EXPECT_EQ(View.FindWidgets<SButton>().Num(), 9);
+	// The eight of the panel and one Remove button per main asset.
+	EXPECT_EQ(View.FindWidgets<SButton>().Num(), 10);
 	for (const TSharedRef<SButton>& Button : View.FindWidgets<SButton>())
 	{
 		EXPECT_TRUE(Button->IsEnabled());
@@ -389,7 +390,7 @@ TEST_F(FPackageCustomizationTest, PanelOutlivingItsPackageReadsNothingFromIt)
 }
 
 // One package per case: a main asset that the registry does not know, and one dependency outside the folder.
-// The handlers of "Find Dependencies" and "Copy Dependencies" rebuild the panel; "Add All Assets" rebuilds it
+// The handlers of "Find Dependencies", "Copy Dependencies" and "Check Package" rebuild the panel; "Add All Assets" rebuilds it
 // through the package's broadcast; the others leave it as it is.
 TEST_F(FPackageCustomizationTest, EachButtonRunsItsOneOperationAndRebuildsOnlyWhereItShould)
 {
@@ -414,6 +415,7 @@ TEST_F(FPackageCustomizationTest, EachButtonRunsItsOneOperationAndRebuildsOnlyWh
 				FFileHelper::LoadFileToString(GameIni, *(Project.GetConfigDir() + TEXT("DefaultGame.ini")));
 				EXPECT_TRUE(GameIni.Contains(TEXT("/Game/Props"))) << *GameIni;
 			}},
+		{TEXT("Check Package"), true, [](const FDialogScript& Dialogs, const FProcessLog&) { EXPECT_TRUE(Dialogs.GetShownDialogs().IsEmpty()); }},
 		{TEXT("Make Pak File"), false, [](const FDialogScript& Dialogs, const FProcessLog&)
 			{
 				ASSERT_EQ(Dialogs.GetShownDialogs().Num(), 1);

@@ -50,7 +50,7 @@ TEST(StandInEditorBadInputTest, EachProblemGivesOneLineNamingItAndANonZeroExit)
 		 [](UE::StandIn::FTestProject& Project) { Project.WriteFile(TEXT("Bad.json"), TEXT("{ \"Assets\": [ { \"Class\": \"Texture2D\", \"Package\": \"/Game/New/T_New\" }, { \"Class\": \"Texture2D\", \"Package\": \"/Game/Tavern/Textures/T_Wood\" } ] }")); },
 		 {"SampleProject.uproject", "-MakeContent=Bad.json"}, 1, "entry 2 (/Game/Tavern/Textures/T_Wood): the package exists already"},
 		{"button the panel does not show", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Details", "-Click=Make Pak"}, 2,
-		 "-Click=\"Make Pak\": the panel shows no button with this label; it shows: Add All Assets, Remove All Assets, Find Dependencies, Apply Cook Settings, Make Pak File, Log Pak File"},
+		 "-Click=\"Make Pak\": the panel shows no button with this label; it shows: Add All Assets, Remove All Assets, Find Dependencies, Apply Cook Settings, Check Package, Make Pak File, Log Pak File"},
 		{"panel action without the panel", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Click=Make Pak File"}, 2, "act on the details panel: open it with -Details"},
 		{"property edit without the panel", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Set=Data.Name=Inn"}, 2, "act on the details panel: open it with -Details"},
 		{"new package that exists", nullptr, {"SampleProject.uproject", "-NewPackage=/Game/Tavern/TavernPack"}, 1, "the package exists already"},

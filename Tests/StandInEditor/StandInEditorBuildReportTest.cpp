@@ -75,6 +75,21 @@ TEST(StandInEditorBuildReportTest, SamplePakIsExplainedFileByFileAndTheNextPaksS
 	}
 	EXPECT_EQ(Report["total"]["bytes"].get<uint64_t>(), TotalBytes);
 	EXPECT_EQ(Report["outsideDependencies"], nlohmann::json::array({"/Game/Shared/Textures/T_Stone"}));
+	// The package check before packing found nothing that would break the pak; the outside texture is a warning with
+	// the chain that brings it in.
+	bool bOutsideTextureFound = false;
+	for (const nlohmann::json& Finding : Report["findings"])
+	{
+		EXPECT_NE(Finding["severity"], "error") << Finding.dump();
+		if (Finding["code"] == "OutsideDependency" && Finding["package"] == "/Game/Shared/Textures/T_Stone")
+		{
+			bOutsideTextureFound = true;
+			EXPECT_EQ(Finding["severity"], "warning");
+			ASSERT_GE(Finding["chain"].size(), 2u);
+			EXPECT_EQ(Finding["chain"].back(), "/Game/Shared/Textures/T_Stone");
+		}
+	}
+	EXPECT_TRUE(bOutsideTextureFound) << Report["findings"].dump(1);
 
 	const ProgramTest::FProcessResult Again = RunEditor(Project, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Answer=Message=Ok", "-Run=MakePakFile"});
 	ASSERT_EQ(Again.ExitCode, 0) << Again.Output;

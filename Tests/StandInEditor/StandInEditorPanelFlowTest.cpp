@@ -51,3 +51,19 @@ TEST(StandInEditorPanelFlowTest, NewPackageFromTheMenuGoesToAListedPakThroughIts
 		EXPECT_NE(std::find(Listed.begin(), Listed.end(), MountPath), Listed.end()) << MountPath << "\n" << Result.Output;
 	}
 }
+
+TEST(StandInEditorPanelFlowTest, CheckPackageShowsTheFindingsBySeverityWithChainAndHint)
+{
+	FSampleProjectCopy Project;
+	const ProgramTest::FProcessResult Result = RunEditor(Project, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Details",
+																	 "-Answer=Restart Required=No,Message=Ok", "-Click=Add All Assets", "-Click=Find Dependencies",
+																	 "-Click=Apply Cook Settings", "-Run=CookContent", "-Click=Check Package"});
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
+	size_t At = Result.Output.find("== Click \"Check Package\" ==");
+	for (const char* Shown : {"== Details (rebuilt) ==", "Check: 0 errors, ", "Warnings (", "/Game/Shared/Textures/T_Stone: A dependency lies outside the package's folder",
+							  " \u2192 /Game/Shared/Textures/T_Stone", "Click Copy Dependencies to copy it into the package's folder, or move it there."})
+	{
+		At = FindAfter(Result.Output, Shown, At);
+		EXPECT_NE(At, std::string::npos) << Shown << "\n" << Result.Output;
+	}
+}

@@ -117,6 +117,11 @@ namespace
 	}
 }
 
+void FZ4BuildReport::SetFindings(TArray<FZ4PackageFinding> InFindings)
+{
+	Findings = MoveTemp(InFindings);
+}
+
 FZ4BuildReport::FZ4BuildReport(const UZ4Package& Package)
 	: PackagePath(Package.GetPackage()->GetName())
 	, PackId(Package.Data.PackId)
@@ -321,7 +326,19 @@ TSharedRef<FJsonObject> FZ4BuildReport::MakeReport(const FString& PakFilePath, i
 	Report->SetObjectField(TEXT("total"), Totals);
 
 	Report->SetArrayField(TEXT("outsideDependencies"), ToJsonStrings(OutsideDependencies));
-	Report->SetArrayField(TEXT("findings"), TArray<TSharedPtr<FJsonValue>>());
+	TArray<TSharedPtr<FJsonValue>> FindingValues;
+	for (const FZ4PackageFinding& Finding : Findings)
+	{
+		TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+		Object->SetStringField(TEXT("severity"), FZ4PackageFinding::GetSeverityName(Finding.Severity));
+		Object->SetStringField(TEXT("code"), Finding.Code.ToString());
+		Object->SetStringField(TEXT("package"), Finding.Package.ToString());
+		Object->SetArrayField(TEXT("chain"), ToJsonStrings(Finding.Chain));
+		Object->SetStringField(TEXT("message"), Finding.Message.ToString());
+		Object->SetStringField(TEXT("hint"), Finding.Hint.ToString());
+		FindingValues.Add(MakeShared<FJsonValueObject>(Object));
+	}
+	Report->SetArrayField(TEXT("findings"), MoveTemp(FindingValues));
 	return Report;
 }
 

@@ -3,6 +3,7 @@
 #if WITH_EDITOR
 
 #include "CoreMinimal.h"
+#include "Z4PackageFinding.h"
 
 class FJsonObject;
 class FJsonValue;
@@ -30,6 +31,9 @@ public:
 
 	/** Takes what the report needs of Package now: the pak is listed later, when the package may have changed. */
 	explicit FZ4BuildReport(const UZ4Package& Package);
+
+	/** What the package check found before packing, in its order. */
+	void SetFindings(TArray<FZ4PackageFinding> InFindings);
 
 	/** Records that the manifest puts the cooked file SourcePath of PackageName at MountPath. */
 	void AddManifestEntry(const FString& MountPath, const FString& SourcePath, FName InPackageName);
@@ -84,6 +88,7 @@ private:
 	TMap<FName, TArray<FName>> MainAssetsOfPackage;
 	TArray<FName> OutsideDependencies;
 	TMap<FString, FManifestEntry> ManifestEntries;
+	TArray<FZ4PackageFinding> Findings;
 };
 
 #endif

@@ -49,6 +49,7 @@
 #include "Z4BuildReport.h"
 #include "Z4CookKeeper.h"
 #include "Z4DependencyQueryCache.h"
+#include "Z4PackageCheck.h"
 #include "Z4PakFileLocations.h"
 #include "Z4PakToolWatcher.h"
 #include "Z4SDKManager.h"
@@ -296,6 +297,24 @@ void UZ4Package::CookAssets()
 #if WITH_EDITOR
 namespace
 {
+	void LogFinding(const FZ4PackageFinding& Finding)
+	{
+		const FString Text = FString::Printf(TEXT("%s %s: %s %s (%s)"), *Finding.Code.ToString(), *Finding.Package.ToString(),
+			*Finding.Message.ToString(), *Finding.Hint.ToString(), *Finding.GetChainText());
+		switch (Finding.Severity)
+		{
+		case EZ4FindingSeverity::Error:
+			UE_LOG(Z4LogSDK, Error, TEXT("%s"), *Text);
+			break;
+		case EZ4FindingSeverity::Warning:
+			UE_LOG(Z4LogSDK, Warning, TEXT("%s"), *Text);
+			break;
+		default:
+			UE_LOG(Z4LogSDK, Log, TEXT("%s"), *Text);
+			break;
+		}
+	}
+
 	// The pak name becomes a file name under Paks and part of the listing console's command line.
 	bool CanUsePakName(const FString& PakName)
 	{
@@ -313,6 +332,11 @@ namespace
 
 void UZ4Package::MakePakFile()
 {
+	TArray<FZ4PackageFinding> Findings = GatherFindings();
+	if (!ConfirmProblemsBeforePacking(Findings))
+	{
+		return;
+	}
 	if (!CanUsePakName(FZ4PakFileLocations::GetPakName(Data.Name)))
 	{
 		return;
@@ -337,10 +361,10 @@ void UZ4Package::MakePakFile()
 			return;
 		}
 	}
-	MakePakFileInternal();
+	MakePakFileInternal(MoveTemp(Findings));
 }
 
-void UZ4Package::MakePakFileInternal()
+void UZ4Package::MakePakFileInternal(TArray<FZ4PackageFinding> Findings)
 {
 	TArray<FName> ExportPackageNames;
 	GetExportAssets(ExportPackageNames);
@@ -349,13 +373,13 @@ void UZ4Package::MakePakFileInternal()
 	TArray<FAssetData> ExportAssets;
 	AssetRegistryModule().Get().GetAssets(ExportFilter, ExportAssets, true);
 	const FString CookedContentDir = FZ4PakFileLocations::GetCookedContentDir();
-	const FString GameRoot = TEXT("/Game/");
 
 	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
 	FString Manifest;
 	TArray<FString> SourcePaths;
 	TArray<FString> MountPaths;
 	TUniquePtr<FZ4BuildReport> Report = MakeUnique<FZ4BuildReport>(*this);
+	Report->SetFindings(MoveTemp(Findings));
 	int32 NumUncooked = 0;
 	// Cooked files are named after their package, which is not always its asset's name: an external actor's package
 	// has a hashed name, and a blueprint's package also holds its generated class. A package is packed once, as a
@@ -402,15 +426,9 @@ void UZ4Package::MakePakFileInternal()
 		for (const TCHAR* Extension : Extensions)
 		{
 			const FString ContentPath = Asset.PackageName.ToString() + Extension;
-			// Only the content root is mapped: a folder named Game inside the content stays part of the path.
-			FString DiskPath = ContentPath;
-			FString MountPath = ContentPath;
-			if (ContentPath.StartsWith(GameRoot, ESearchCase::IgnoreCase))
-			{
-				const FString Relative = ContentPath.RightChop(GameRoot.Len());
-				DiskPath = CookedContentDir + Relative;
-				MountPath = TEXT("../../../QuillonVTT/Content/") + Relative;
-			}
+			FString DiskPath;
+			FString MountPath;
+			FZ4PakFileLocations::GetCookedFilePaths(ContentPath, CookedContentDir, DiskPath, MountPath);
 			if (PlatformFile.FileExists(*DiskPath))
 			{
 				// Quoted: the default project and engine folders ("Unreal Projects", "Program Files") hold spaces.
@@ -450,6 +468,68 @@ void UZ4Package::MakePakFileInternal()
 	UE_LOG(Z4LogSDK, Log, TEXT("Pak Manifest: %s"), *Manifest);
 	UE_LOG(Z4LogSDK, Log, TEXT("UnrealPak Directory: %s"), *PakToolDir);
 	FZ4PakToolWatcher::Watch(PakToolProcess, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths), MoveTemp(Report));
+}
+
+TArray<FZ4PackageFinding> UZ4Package::CheckPackage()
+{
+	TArray<FZ4PackageFinding> Findings = GatherFindings();
+	int32 NumBySeverity[3] = {};
+	for (const FZ4PackageFinding& Finding : Findings)
+	{
+		LogFinding(Finding);
+		++NumBySeverity[static_cast<int32>(Finding.Severity)];
+	}
+	UE_LOG(Z4LogSDK, Log, TEXT("Check Package %s: %d errors, %d warnings, %d notes."), *GetOutermost()->GetName(), NumBySeverity[0], NumBySeverity[1], NumBySeverity[2]);
+	LastCheckFindings = Findings;
+	return Findings;
+}
+
+TArray<FZ4PackageFinding> UZ4Package::GatherFindings()
+{
+	UpdatePackageFolder();
+	IAssetRegistry& AssetRegistry = AssetRegistryModule().Get();
+	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistry, PackageFolder);
+	TArray<FName> ExportPackageNames;
+	GetExportAssets(ExportPackageNames);
+	return FZ4PackageCheck(*this, Queries, AssetRegistry).Run(ExportPackageNames);
+}
+
+bool UZ4Package::ConfirmProblemsBeforePacking(const TArray<FZ4PackageFinding>& Findings) const
+{
+	TArray<FName> ExportPackageNames;
+	GetExportAssets(ExportPackageNames);
+	const TSet<FName> ExportSet(ExportPackageNames);
+	// Make Pak File's own dialogs ask about these: the pak's name, and the export set's packages it cannot pack.
+	const FName UnsafePakName(TEXT("UnsafePakName"));
+	const FName Uncooked(TEXT("Uncooked"));
+	const FName MissingPackage(TEXT("MissingPackage"));
+	constexpr int32 MaxListed = 10;
+	TArray<FString> Lines;
+	int32 NumProblems = 0;
+	for (const FZ4PackageFinding& Finding : Findings)
+	{
+		const bool bAskedElsewhere = Finding.Code == UnsafePakName || Finding.Code == Uncooked || (Finding.Code == MissingPackage && ExportSet.Contains(Finding.Package));
+		if (Finding.Severity != EZ4FindingSeverity::Error || bAskedElsewhere)
+		{
+			continue;
+		}
+		LogFinding(Finding);
+		if (++NumProblems <= MaxListed)
+		{
+			Lines.Add(FString::Printf(TEXT("- %s: %s"), *Finding.Package.ToString(), *Finding.Message.ToString()));
+		}
+	}
+	if (NumProblems == 0)
+	{
+		return true;
+	}
+	if (NumProblems > MaxListed)
+	{
+		Lines.Add(FText::Format(LOCTEXT("MoreProblems", "- and {0} more (see the output log)"), NumProblems - MaxListed).ToString());
+	}
+	const FText Message = FText::Format(LOCTEXT("ProblemsBeforePacking", "{0} problems would make this pak incomplete or stale:\n{1}\nPackage anyway?"),
+		NumProblems, FText::FromString(FString::Join(Lines, TEXT("\n"))));
+	return FMessageDialog::Open(EAppMsgType::OkCancel, Message) == EAppReturnType::Ok;
 }
 
 void UZ4Package::LogPakFile()

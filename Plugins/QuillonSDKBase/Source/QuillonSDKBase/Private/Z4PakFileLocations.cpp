@@ -63,6 +63,20 @@ FString FZ4PakFileLocations::GetCookedContentDir()
 	return IFileManager::Get().ConvertToAbsolutePathForExternalAppForRead(*FPaths::ProjectSavedDir()) / TEXT("Cooked/Windows") / GInternalProjectName / TEXT("Content/");
 }
 
+void FZ4PakFileLocations::GetCookedFilePaths(const FString& ContentPath, const FString& CookedContentDir, FString& OutDiskPath, FString& OutMountPath)
+{
+	const TCHAR* const GameRoot = TEXT("/Game/");
+	if (!ContentPath.StartsWith(GameRoot, ESearchCase::IgnoreCase))
+	{
+		OutDiskPath = ContentPath;
+		OutMountPath = ContentPath;
+		return;
+	}
+	const FString Relative = ContentPath.RightChop(FCString::Strlen(GameRoot));
+	OutDiskPath = CookedContentDir + Relative;
+	OutMountPath = TEXT("../../../QuillonVTT/Content/") + Relative;
+}
+
 FString FZ4PakFileLocations::GetPakToolDir()
 {
 	return FPaths::EngineDir() / TEXT("Binaries/Win64");

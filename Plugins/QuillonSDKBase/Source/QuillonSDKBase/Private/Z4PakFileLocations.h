@@ -26,6 +26,13 @@ public:
 	/** Where the cooker writes the project's content for Windows, absolute, ending with '/'. */
 	static FString GetCookedContentDir();
 
+	/**
+	 * Where the cooked file ContentPath (/Game/Pack/SM_Rock.uasset) lies under CookedContentDir and where the pak
+	 * mounts it. Only the content root is mapped: a folder named Game inside the content stays part of the path.
+	 * Paths outside /Game/ are left as they are.
+	 */
+	static void GetCookedFilePaths(const FString& ContentPath, const FString& CookedContentDir, FString& OutDiskPath, FString& OutMountPath);
+
 	/** The folder of UnrealPak.exe, which the tool also runs in. */
 	static FString GetPakToolDir();
 };

@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "UObject/Object.h"
 #include "UObject/ObjectPtr.h"
+#include "Z4PackageFinding.h"
 #include "Z4SDKTypes.h"
 #include "Z4Package.generated.h"
 
@@ -152,6 +153,14 @@ public:
 
 	/** Opens a console that lists the package's pak with the pak tool. */
 	void LogPakFile();
+
+	/**
+	 * "Check Package": looks for what would make the pak incomplete, stale or surprising (outside dependencies,
+	 * referenced engine content, missing packages, redirectors, uncooked and stale cooked files, paths too long for
+	 * Windows, shared shader code, thumbnails sharing a name, the pak's name). Logs each finding and returns them,
+	 * errors first. Changes nothing.
+	 */
+	TArray<FZ4PackageFinding> CheckPackage();
 #endif
 
 #if WITH_EDITOR
@@ -205,6 +214,11 @@ public:
 
 	FString PackageFolder;
 
+#if WITH_EDITORONLY_DATA
+	/** What the last "Check Package" found, for the details panel; not saved. */
+	TArray<FZ4PackageFinding> LastCheckFindings;
+#endif
+
 	FSimpleMulticastDelegate OnPackageChanged;
 
 private:
@@ -244,8 +258,17 @@ private:
 #endif
 
 #if WITH_EDITOR
-	/** The export of MakePakFile once the creator has accepted the outside dependencies. */
-	void MakePakFileInternal();
+	/** The export of MakePakFile once the creator has accepted the outside dependencies; Findings go into its report. */
+	void MakePakFileInternal(TArray<FZ4PackageFinding> Findings);
+
+	/** The findings of CheckPackage, without logging them. */
+	TArray<FZ4PackageFinding> GatherFindings();
+
+	/**
+	 * Asks the creator about the errors among Findings that Make Pak File's own dialogs do not ask about; true when
+	 * there are none or the creator packages anyway.
+	 */
+	bool ConfirmProblemsBeforePacking(const TArray<FZ4PackageFinding>& Findings) const;
 #endif
 
 #if WITH_EDITOR

@@ -203,6 +203,13 @@ void FZ4PackageCustomization::BuildExportCategory(IDetailCategoryBuilder& Catego
 			&FZ4PackageCustomization::OnGetApplyCookButtonTooltipText, &FZ4PackageCustomization::OnApplyCookClicked)
 	];
 
+	Category.AddCustomRow(LOCTEXT("CheckPackage", "CheckPackage"), false)
+	.WholeRowContent()
+	[
+		MakeSingleButtonRow(&FZ4PackageCustomization::OnGetCheckPackageButtonText,
+			&FZ4PackageCustomization::OnGetCheckPackageButtonTooltipText, &FZ4PackageCustomization::OnCheckPackageClicked)
+	];
+
 	Category.AddCustomRow(LOCTEXT("MakePak", "MakePak"), false)
 	.WholeRowContent()
 	[
@@ -216,6 +223,51 @@ void FZ4PackageCustomization::BuildExportCategory(IDetailCategoryBuilder& Catego
 		MakeSingleButtonRow(&FZ4PackageCustomization::OnGetLogPakButtonText,
 			&FZ4PackageCustomization::OnGetLogPakButtonTooltipText, &FZ4PackageCustomization::OnLogPakClicked)
 	];
+
+	BuildCheckFindingsGroup(Category);
+}
+
+void FZ4PackageCustomization::BuildCheckFindingsGroup(IDetailCategoryBuilder& Category)
+{
+	const TArray<FZ4PackageFinding>& Findings = Package->LastCheckFindings;
+	if (Findings.Num() == 0)
+	{
+		return;
+	}
+	int32 NumBySeverity[3] = {};
+	for (const FZ4PackageFinding& Finding : Findings)
+	{
+		++NumBySeverity[static_cast<int32>(Finding.Severity)];
+	}
+	IDetailGroup& Group = Category.AddGroup(TEXT("CheckFindingsGroup"), FText::Format(LOCTEXT("CheckFindingsLabel", "Check: {0} errors, {1} warnings, {2} notes"),
+		NumBySeverity[0], NumBySeverity[1], NumBySeverity[2]), false, true);
+
+	const FText SeverityHeadings[] = {LOCTEXT("CheckErrors", "Errors"), LOCTEXT("CheckWarnings", "Warnings"), LOCTEXT("CheckNotes", "Notes")};
+	const FLinearColor SeverityColors[] = {FLinearColor::Red, FLinearColor::Yellow, FLinearColor::White};
+	int32 ShownSeverity = INDEX_NONE;
+	for (const FZ4PackageFinding& Finding : Findings)
+	{
+		const int32 Severity = static_cast<int32>(Finding.Severity);
+		if (Severity != ShownSeverity)
+		{
+			ShownSeverity = Severity;
+			Group.AddWidgetRow()
+			.WholeRowContent()
+			[
+				SNew(STextBlock)
+				.Text(FText::Format(LOCTEXT("CheckSeverityHeading", "{0} ({1})"), SeverityHeadings[Severity], NumBySeverity[Severity]))
+				.ColorAndOpacity(SeverityColors[Severity])
+			];
+		}
+		Group.AddWidgetRow()
+		.WholeRowContent()
+		[
+			SNew(STextBlock)
+			.AutoWrapText(true)
+			.Text(FText::Format(LOCTEXT("CheckFinding", "{0}: {1}\n{2}\n{3}"), FText::FromName(Finding.Package), Finding.Message,
+				FText::FromString(Finding.GetChainText()), Finding.Hint))
+		];
+	}
 }
 
 void FZ4PackageCustomization::BuildDependenciesCategory(IDetailCategoryBuilder& Category)
@@ -416,6 +468,16 @@ FReply FZ4PackageCustomization::OnMakePakClicked()
 	return FReply::Handled();
 }
 
+FReply FZ4PackageCustomization::OnCheckPackageClicked()
+{
+	if (UZ4Package* LivePackage = Package.Get())
+	{
+		LivePackage->CheckPackage();
+		RefreshDetails();
+	}
+	return FReply::Handled();
+}
+
 FReply FZ4PackageCustomization::OnLogPakClicked()
 {
 	if (UZ4Package* LivePackage = Package.Get())
@@ -483,6 +545,16 @@ FText FZ4PackageCustomization::OnGetMakePakButtonText() const
 FText FZ4PackageCustomization::OnGetMakePakButtonTooltipText() const
 {
 	return FText::FromString(TEXT("Export cooked assets to a .pak file to use in Quillon."));
+}
+
+FText FZ4PackageCustomization::OnGetCheckPackageButtonText() const
+{
+	return LOCTEXT("CheckPackageButton", "Check Package");
+}
+
+FText FZ4PackageCustomization::OnGetCheckPackageButtonTooltipText() const
+{
+	return LOCTEXT("CheckPackageTooltip", "Look for what would make the pak incomplete, stale or surprising, before packing. Changes nothing.");
 }
 
 FText FZ4PackageCustomization::OnGetLogPakButtonText() const

@@ -34,6 +34,7 @@ protected:
 	FReply OnApplyCookClicked();
 	FReply OnCookFilesClicked();
 	FReply OnMakePakClicked();
+	FReply OnCheckPackageClicked();
 	FReply OnLogPakClicked();
 	FReply OnRemoveAssetClicked(FName AssetName);
 
@@ -47,6 +48,8 @@ protected:
 	FText OnGetApplyCookButtonTooltipText() const;
 	FText OnGetCookFilesButtonText() const;
 	FText OnGetCookFilesButtonTooltipText() const;
+	FText OnGetCheckPackageButtonText() const;
+	FText OnGetCheckPackageButtonTooltipText() const;
 	FText OnGetMakePakButtonText() const;
 	FText OnGetMakePakButtonTooltipText() const;
 	FText OnGetLogPakButtonText() const;
@@ -65,6 +68,9 @@ private:
 	void BuildMainAssetRows(IDetailCategoryBuilder& Category);
 	void BuildExportCategory(IDetailCategoryBuilder& Category);
 	void BuildDependenciesCategory(IDetailCategoryBuilder& Category);
+
+	/** The last check's findings, errors, then warnings, then notes, each with its chain and hint. */
+	void BuildCheckFindingsGroup(IDetailCategoryBuilder& Category);
 
 	FText GetAssetCounterText() const;
 	FText GetMissingDependenciesText() const;
