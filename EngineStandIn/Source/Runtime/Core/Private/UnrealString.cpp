@@ -2,6 +2,7 @@
 
 #include "Containers/StringConv.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -110,12 +111,11 @@ FString& FString::AppendChars(const TCHAR* Str, int32 Count)
 		const FString Copy(Count, Str);
 		return AppendChars(*Copy, Count);
 	}
-	if (Data.Num())
-	{
-		Data.Pop(EAllowShrinking::No);
-	}
-	Data.Append(Str, Count);
-	Data.Add(0);
+	// Grown with slack, as the engine's strings grow: a text built by appending costs its length, not its square.
+	const int32 Start = Data.Num() ? Data.Num() - 1 : 0;
+	Data.AddUninitialized(Data.Num() ? Count : Count + 1);
+	std::copy(Str, Str + Count, Data.GetData() + Start);
+	Data[Start + Count] = 0;
 	return *this;
 }
 
