@@ -221,6 +221,23 @@ TEST_F(FAssetCollectionTest, RunningAgainAddsOnlyNewAssetsAndLeavesExistingEntri
 	EXPECT_EQ(Package->Data.AssetsIndexMap.FindRef(FName(TEXT("/Game/Pack/SM_Bush"))), 2);
 }
 
+// The creator moved the package asset to another folder in the content browser after it was made.
+TEST_F(FAssetCollectionTest, AMovedPackageCollectsFromTheFolderItIsInNow)
+{
+	UZ4Package* Package = Start({
+		{TEXT("/Game/Pack/SM_Rock"), {}, {}, {}, StaticMesh},
+		{TEXT("/Game/Tavern/SM_Table"), {}, {}, {}, StaticMesh},
+	});
+	ASSERT_TRUE(Package->Rename(TEXT("TavernPackage"), CreatePackage(TEXT("/Game/Tavern/TavernPackage"))));
+
+	Package->FindAllAssets();
+
+	EXPECT_EQ(Package->PackageFolder, TEXT("/Game/Tavern"));
+	ASSERT_EQ(Package->Data.Assets.Num(), 1);
+	EXPECT_EQ(Package->Data.Assets[0].AssetName, FName(TEXT("/Game/Tavern/SM_Table")));
+	EXPECT_TRUE(FPaths::FileExists(ContentFile(TEXT("Tavern/Thumbnails/T_SM_Table.png"))));
+}
+
 TEST_F(FAssetCollectionTest, ThumbnailIsAnExistingTextureElseTheCreatorsPngElseARenderedOne)
 {
 	UZ4Package* Package = Start({

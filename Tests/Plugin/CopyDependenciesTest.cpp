@@ -86,6 +86,20 @@ namespace
 		return Names;
 	}
 
+	/** What a test that cooks and packs needs: the target platforms, and the pak tool with its console kept out of the output. */
+	struct FPackingScope
+	{
+		FTargetPlatformModuleScope TargetPlatformModule;
+		FProcessLog Processes;
+
+		explicit FPackingScope(const FTestProject& Project)
+		{
+			SetWindowsDir(FromUtf8(STANDIN_WINDOWS_DIR));
+			ClearShownNotifications();
+			Processes.SetConsoleFile(Project.GetSavedDir() + TEXT("PakTool.txt"));
+		}
+	};
+
 	class FCopyDependenciesTest : public ::testing::Test
 	{
 	protected:
@@ -434,9 +448,10 @@ TEST_F(FCopyDependenciesTest, ACopyOrSourceThatDoesNotLoadReplacesNothingAndStay
 	EXPECT_EQ(Log.Count(LogTempName, ELogVerbosity::Warning), 1);
 }
 
-// The texture was moved and a redirector left at its old place, which the material still names. The outside record is
-// the redirector's package; what loads from it is the texture in its new package.
-TEST_F(FCopyDependenciesTest, ASourceFoundThroughARedirectorTakesTheRecordsOfItsKeyToTheCopy)
+// The texture was moved and a redirector left at its old place, which the material still names: both the redirector's
+// package and the texture's are outside dependencies, and both load the texture. It is copied once, under the first
+// key, and both records are gone from the outside ones.
+TEST_F(FCopyDependenciesTest, ARedirectorAndTheAssetItLeadsToGetOneCopy)
 {
 	SaveTexture(TEXT("/Game/Textures/T_Wood"));
 	Project.WriteFile(TEXT("Content/Old/T_Wood.uasset"), TEXT(R"({"Format": "UnrealStandInPackage", "Version": 1,
@@ -444,32 +459,115 @@ TEST_F(FCopyDependenciesTest, ASourceFoundThroughARedirectorTakesTheRecordsOfIts
 		{"Name": "T_Wood", "Class": "/Script/CoreUObject.ObjectRedirector", "Outer": -1, "Flags": 3,
 		 "Properties": {"DestinationObject": "/Game/Textures/T_Wood.T_Wood"}}],
 		"Imports": ["/Game/Textures/T_Wood", "/Script/CoreUObject"], "SoftReferences": []})"));
+	Project.WriteFile(TEXT("Content/MyPack/M_Table.uasset"), TEXT(R"({"Format": "UnrealStandInPackage", "Version": 1,
+		"PackageName": "/Game/MyPack/M_Table", "Objects": [
+		{"Name": "M_Table", "Class": "/Script/Engine.Material", "Outer": -1, "Flags": 3,
+		 "Properties": {"ReferencedTextures": ["/Game/Old/T_Wood.T_Wood"]}}],
+		"Imports": ["/Game/Old/T_Wood", "/Script/Engine"], "SoftReferences": []})"));
 	Registry().ScanPathsSynchronous({TEXT("/Game/")}, true);
-	UZ4Package* Package = MakePackage({});
-	// The records as a walk that stopped at the redirector leaves them.
-	AddMainAsset(*Package, TEXT("/Game/MyPack/SM_Table"));
-	Package->Dependencies.Add(FName(TEXT("/Game/Old/T_Wood"))).References.Add(FName(TEXT("/Game/MyPack/SM_Table")));
-	Package->ExternalDependencies.Add(FName(TEXT("/Game/Old/T_Wood")), 0);
+	UZ4Package* Package = MakePackage({TEXT("/Game/MyPack/M_Table")});
+	ASSERT_EQ(Keys(Package->ExternalDependencies), TArray<FString>({TEXT("/Game/Old/T_Wood"), TEXT("/Game/Textures/T_Wood")}));
 
 	Package->CopyDependencies();
 
 	EXPECT_NE(FindObject<UTexture2D>(nullptr, TEXT("/Game/MyPack/CopiedAssets/Old/T_Wood.T_Wood")), nullptr);
-	EXPECT_EQ(Keys(Package->Dependencies), TArray<FString>({TEXT("/Game/MyPack/CopiedAssets/Old/T_Wood")}));
-	const FZ4ReferenceList* Moved = Package->Dependencies.Find(FName(TEXT("/Game/MyPack/CopiedAssets/Old/T_Wood")));
-	ASSERT_NE(Moved, nullptr);
-	EXPECT_EQ(Moved->References.Array(), TArray<FName>({FName(TEXT("/Game/MyPack/SM_Table"))}));
+	EXPECT_FALSE(IFileManager::Get().FileExists(*PackageFilename(TEXT("/Game/MyPack/CopiedAssets/Textures/T_Wood"))));
+	EXPECT_EQ(DescribeDependencies(*Package), TArray<FString>({TEXT("/Game/MyPack/CopiedAssets/Old/T_Wood <- /Game/MyPack/M_Table")}));
 	EXPECT_TRUE(Package->ExternalDependencies.IsEmpty());
+	EXPECT_TRUE(ReadPackageFile(TEXT("/Game/MyPack/M_Table")).Contains(TEXT("\"/Game/MyPack/CopiedAssets/Old/T_Wood.T_Wood\"")));
+	EXPECT_TRUE(Log.Contains(FName(TEXT("Z4LogSDK")), ELogVerbosity::Log,
+		TEXT("Copy Dependencies: copies made: 1, copies that existed already: 0, sources still used outside the package's folder: 0.")));
+}
+
+// Other levels and packages use the outside material and texture too. Were they pointed at this package's copies and
+// saved, deleting or renaming the package would break them.
+TEST_F(FCopyDependenciesTest, TheSourcesOutsideThePackageAreLeftAsTheyWere)
+{
+	Wood = SaveTexture(TEXT("/Game/Textures/T_Wood"));
+	UMaterial* Source = SaveMaterial(TEXT("/Game/Materials/M_Wood"), {Wood});
+	SaveMesh(TEXT("/Game/MyPack/SM_Table"), Source);
+	UZ4Package* Package = MakePackage({TEXT("/Game/MyPack/SM_Table")});
+	ASSERT_EQ(Package->ExternalDependencies.Num(), 2);
+	const FString MaterialFile = ReadPackageFile(TEXT("/Game/Materials/M_Wood"));
+	const FString TextureFile = ReadPackageFile(TEXT("/Game/Textures/T_Wood"));
+
+	Package->CopyDependencies();
+
+	EXPECT_EQ(ReadPackageFile(TEXT("/Game/Materials/M_Wood")), MaterialFile);
+	EXPECT_EQ(ReadPackageFile(TEXT("/Game/Textures/T_Wood")), TextureFile);
+	ASSERT_EQ(Source->ReferencedTextures.Num(), 1);
+	EXPECT_EQ(Source->ReferencedTextures[0], Wood);
+	const FString CopiedMaterialFile = ReadPackageFile(TEXT("/Game/MyPack/CopiedAssets/Materials/M_Wood"));
+	EXPECT_TRUE(CopiedMaterialFile.Contains(TEXT("\"/Game/MyPack/CopiedAssets/Textures/T_Wood.T_Wood\""))) << ToUtf8(CopiedMaterialFile);
+	EXPECT_TRUE(Log.Contains(FName(TEXT("Z4LogSDK")), ELogVerbosity::Log,
+		TEXT("Copy Dependencies: copies made: 2, copies that existed already: 0, sources still used outside the package's folder: 0.")));
+}
+
+// An actor placed in the level keeps the class of the blueprint it was placed from: replacing references cannot make
+// it an actor of the copy. The level still needs the outside blueprint, which stays an outside dependency, is named in
+// a warning, and goes into the pak; the unused copy does not.
+TEST_F(FCopyDependenciesTest, ALevelThatPlacesAnOutsideBlueprintKeepsItAsAnOutsideDependencyAndPacksIt)
+{
+	FPackingScope Packing(Project);
+	Project.WriteFile(TEXT("Content/Shared/BP_Torch.uasset"), TEXT(R"({"Format": "UnrealStandInPackage", "Version": 1,
+		"PackageName": "/Game/Shared/BP_Torch", "Objects": [
+		{"Name": "BP_Torch", "Class": "/Script/Engine.Blueprint", "Outer": -1, "Flags": 11,
+		 "Properties": {"ParentClass": "/Script/Engine.Actor", "GeneratedClass": "/Game/Shared/BP_Torch.BP_Torch_C"}},
+		{"Name": "BP_Torch_C", "Class": "/Script/Engine.BlueprintGeneratedClass", "Outer": -1, "Flags": 1,
+		 "Struct": {"SuperStruct": "/Script/Engine.Actor", "Properties": []}, "Properties": {}},
+		{"Name": "Default__BP_Torch_C", "Class": "/Game/Shared/BP_Torch.BP_Torch_C", "Outer": -1, "Flags": 49, "Properties": {}}],
+		"Imports": ["/Script/Engine"], "SoftReferences": []})"));
+	Project.WriteFile(TEXT("Content/MyPack/L_Tavern.umap"), TEXT(R"({"Format": "UnrealStandInPackage", "Version": 1,
+		"PackageName": "/Game/MyPack/L_Tavern", "Objects": [
+		{"Name": "L_Tavern", "Class": "/Script/Engine.World", "Outer": -1, "Flags": 11,
+		 "Properties": {"PersistentLevel": "/Game/MyPack/L_Tavern.L_Tavern:PersistentLevel"}},
+		{"Name": "PersistentLevel", "Class": "/Script/Engine.Level", "Outer": 0, "Flags": 8,
+		 "Properties": {"Actors": ["/Game/MyPack/L_Tavern.L_Tavern:PersistentLevel.BP_Torch_C_0"]}},
+		{"Name": "BP_Torch_C_0", "Class": "/Game/Shared/BP_Torch.BP_Torch_C", "Outer": 1, "Flags": 8, "Properties": {}}],
+		"Imports": ["/Game/Shared/BP_Torch", "/Script/Engine"], "SoftReferences": []})"));
+	Registry().ScanPathsSynchronous({TEXT("/Game/")}, true);
+	UZ4Package* Package = MakePackage({TEXT("/Game/MyPack/L_Tavern")});
+	ASSERT_EQ(Keys(Package->ExternalDependencies), TArray<FString>({TEXT("/Game/Shared/BP_Torch")}));
+
+	Package->CopyDependencies();
+
+	EXPECT_TRUE(IFileManager::Get().FileExists(*PackageFilename(TEXT("/Game/MyPack/CopiedAssets/Shared/BP_Torch"))));
+	EXPECT_EQ(DescribeDependencies(*Package), TArray<FString>({TEXT("/Game/Shared/BP_Torch <- /Game/MyPack/L_Tavern")}));
+	EXPECT_EQ(Keys(Package->ExternalDependencies), TArray<FString>({TEXT("/Game/Shared/BP_Torch")}));
+	const TArray<FString> Warned = Warnings();
+	ASSERT_EQ(Warned.Num(), 1) << ToUtf8(FString::Join(Warned, TEXT("\n")));
+	EXPECT_TRUE(Warned[0].StartsWith(TEXT("Z4LogSDK: /Game/Shared/BP_Torch is still used by /Game/MyPack/L_Tavern, which could not be pointed at the copy /Game/MyPack/CopiedAssets/Shared/BP_Torch")))
+		<< ToUtf8(Warned[0]);
+	EXPECT_TRUE(Log.Contains(FName(TEXT("Z4LogSDK")), ELogVerbosity::Log,
+		TEXT("Copy Dependencies: copies made: 1, copies that existed already: 0, sources still used outside the package's folder: 1.")));
+	UnloadPackage(PackageAssetName);
+	const UZ4Package* Loaded = LoadObject<UZ4Package>(nullptr, TEXT("/Game/MyPack/MyPackage.MyPackage"));
+	ASSERT_NE(Loaded, nullptr);
+	EXPECT_EQ(Keys(Loaded->ExternalDependencies), TArray<FString>({TEXT("/Game/Shared/BP_Torch")}));
+
+	FDialogScript Script;
+	Script.Answer(EAppReturnType::Ok);
+	Package = const_cast<UZ4Package*>(Loaded);
+	Package->CookAssets();
+	TickUntilIdle();
+	Package->MakePakFile();
+	TickEditorUntilNotified();
+
+	FString Manifest;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Manifest, *(Project.GetConfigDir() + TEXT("Manifest.txt"))));
+	const FString Mount = TEXT("\"../../../QuillonVTT/Content/");
+	EXPECT_TRUE(Manifest.Contains(Mount + TEXT("Shared/BP_Torch.uasset\""))) << ToUtf8(Manifest);
+	EXPECT_TRUE(Manifest.Contains(Mount + TEXT("MyPack/L_Tavern.umap\""))) << ToUtf8(Manifest);
+	EXPECT_FALSE(Manifest.Contains(TEXT("CopiedAssets"))) << ToUtf8(Manifest);
+	ASSERT_EQ(GetShownNotifications().Num(), 1);
+	EXPECT_EQ(GetShownNotifications()[0].CompletionState, SNotificationItem::CS_Success) << ToUtf8(GetShownNotifications()[0].Text);
 }
 
 // Copy, cook, pack: the pak holds the copies and not the sources, the main asset's cooked file names the copy, and
 // no dialog about outside dependencies is shown.
 TEST_F(FCopyDependenciesTest, ThePakMadeAfterACopyHoldsTheCopiesThatTheMainAssetsUse)
 {
-	FTargetPlatformModuleScope TargetPlatformModule;
-	FProcessLog Processes;
-	SetWindowsDir(FromUtf8(STANDIN_WINDOWS_DIR));
-	ClearShownNotifications();
-	Processes.SetConsoleFile(Project.GetSavedDir() + TEXT("PakTool.txt"));
+	FPackingScope Packing(Project);
 	Wood = SaveTexture(TEXT("/Game/Textures/T_Wood"));
 	SaveMesh(TEXT("/Game/MyPack/SM_Table"), SaveMaterial(TEXT("/Game/Materials/M_Wood"), {Wood}));
 	UZ4Package* Package = MakePackage({TEXT("/Game/MyPack/SM_Table")});

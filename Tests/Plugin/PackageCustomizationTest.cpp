@@ -1,4 +1,6 @@
 #include "AssetRegistry/AssetData.h"
+#include "AssetRegistry/AssetRegistryModule.h"
+#include "AssetRegistry/IAssetRegistry.h"
 #include "CoreMinimal.h"
 #include "Engine/StaticMesh.h"
 #include "Materials/Material.h"
@@ -12,6 +14,7 @@
 #include "StandIn/DetailsView.h"
 #include "StandIn/DialogScript.h"
 #include "StandIn/ProcessLog.h"
+#include "StandIn/TestAssets.h"
 #include "StandIn/TestProject.h"
 #include "UObject/Package.h"
 #include "Widgets/Input/SButton.h"
@@ -60,7 +63,9 @@ namespace
 		{
 			for (int32 Index = 0; Index < MainAssets; ++Index)
 			{
-				Target->Data.Assets.AddDefaulted_GetRef().AssetName = FName(*FString::Printf(TEXT("/Game/Props/SM_Main%d"), Index));
+				const FName AssetName(*FString::Printf(TEXT("/Game/Props/SM_Main%d"), Index));
+				Target->Data.AssetsIndexMap.Add(AssetName, Target->Data.Assets.Num());
+				Target->Data.Assets.AddDefaulted_GetRef().AssetName = AssetName;
 			}
 			for (int32 Index = 0; Index < Dependencies; ++Index)
 			{
@@ -128,6 +133,38 @@ TEST_F(FPackageCustomizationTest, CountsAndOutsideDependenciesAreReadFromThePack
 	EXPECT_EQ(View.GetBuildCount(), 1);
 }
 
+// Two main assets that use each other (blueprints that spawn one another) are cooked once each.
+TEST_F(FPackageCustomizationTest, TheCounterCountsEveryAssetToCookOnce)
+{
+	FillPackage(Package, 2, 2, {});
+	Package->Dependencies.Add(FName(TEXT("/Game/Props/SM_Main0")));
+	Package->Dependencies.Add(FName(TEXT("/game/props/sm_main1")));
+	FDetailsView View;
+	View.SetObject(Package);
+
+	EXPECT_TRUE(View.Paint().Contains(TEXT("  Main Assets: 2 | Assets To Cook: 4\n"))) << *View.Paint();
+}
+
+// /Game/Props2 is another folder than /Game/Props: what the picker offers, what Add All Assets collects and what the
+// walk counts as outside follow one rule.
+TEST_F(FPackageCustomizationTest, ThePickerAddAllAssetsAndTheWalkAgreeOnWhatIsInTheFolder)
+{
+	WriteTestPackage({.PackageName = TEXT("/Game/Props2/M_Near"), .ClassPath = TEXT("/Script/Engine.Material")});
+	WriteTestPackage({.PackageName = TEXT("/Game/Props2/SM_Near")});
+	WriteTestPackage({.PackageName = TEXT("/Game/Props/Sub/M_Own"), .ClassPath = TEXT("/Script/Engine.Material")});
+	WriteTestPackage({.PackageName = TEXT("/Game/Props/SM_Chair"), .Imports = {TEXT("/Game/Props2/M_Near"), TEXT("/Game/Props/Sub/M_Own")}});
+	FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
+	FDetailsView View;
+	View.SetObject(Package);
+
+	EXPECT_TRUE(View.Paint().Contains(TEXT("  <None>  picker offers 1 asset:\n    /Game/Props/SM_Chair\n"))) << *View.Paint();
+	Package->FindAllAssets();
+	EXPECT_EQ(Package->Data.AssetsIndexMap.Num(), 1);
+	EXPECT_TRUE(Package->Data.AssetsIndexMap.Contains(FName(TEXT("/Game/Props/SM_Chair"))));
+	EXPECT_EQ(DescribeExternalDependencies(*Package), TArray<FString>({TEXT("/Game/Props2/M_Near = 0")}));
+	EXPECT_TRUE(Package->Dependencies.Contains(FName(TEXT("/Game/Props/Sub/M_Own"))));
+}
+
 TEST_F(FPackageCustomizationTest, RowsCarryTheirFilterTexts)
 {
 	FillPackage(Package, 1, 0, {{FName(TEXT("/Game/Other/T_Rock")), 1}});
@@ -183,7 +220,7 @@ TEST_F(FPackageCustomizationTest, PickerOffersOnlyPackageClassesUnderThePackageF
 		{TEXT("/Game/Other/SM_Rock"), TEXT("/Script/Engine.StaticMesh"), false, true},
 		{TEXT("/Game/Props/Chairs/SM_Chair"), TEXT("/Script/Engine.StaticMesh"), true, true},
 		{TEXT("/game/props/SM_Lower"), TEXT("/Script/Engine.StaticMesh"), true, true},
-		{TEXT("/Game/PropsOld/SM_Old"), TEXT("/Script/Engine.StaticMesh"), true, true},
+		{TEXT("/Game/PropsOld/SM_Old"), TEXT("/Script/Engine.StaticMesh"), false, true},
 		{TEXT("/Game/Props/L_Tavern"), TEXT("/Script/Engine.World"), true, true},
 		{TEXT("/Game/Props/SK_Hero"), TEXT("/Script/Engine.SkeletalMesh"), true, true},
 		{TEXT("/Game/Props/BP_Door"), TEXT("/Script/Engine.Blueprint"), true, true},

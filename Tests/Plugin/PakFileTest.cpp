@@ -5,15 +5,20 @@
 #include "NotificationTestUtils.h"
 #include "../Cooker/CookerTestUtils.h"
 #include "Containers/Ticker.h"
+#include "Dom/JsonObject.h"
 #include "Engine/StaticMesh.h"
 #include "Engine/World.h"
+#include "HAL/FileManager.h"
 #include "HAL/PlatformMisc.h"
 #include "HAL/PlatformProcess.h"
 #include "Materials/Material.h"
+#include "Misc/EngineVersion.h"
+#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
 #include "Modules/ModuleManager.h"
+#include "Serialization/JsonSerializer.h"
 #include "StandIn/DialogScript.h"
 #include "StandIn/EditorTick.h"
 #include "StandIn/EnginePaths.h"
@@ -29,9 +34,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <thread>
 
 using namespace UE::StandIn;
@@ -124,8 +131,7 @@ namespace
 			return Asset;
 		}
 
-		// A package "My Pack" with a mesh and a level as main assets, a dependency whose path holds /Game/
-		// twice and one the registry does not know.
+		// A package "My Pack" with a mesh and a level as main assets and a dependency whose path holds /Game/ twice.
 		UZ4Package* MakePackage()
 		{
 			SaveNewAsset<UStaticMesh>(TEXT("/Game/MyPack/SM_Rock"));
@@ -136,7 +142,6 @@ namespace
 			Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/SM_Rock")), 0);
 			Package->Data.AssetsIndexMap.Add(FName(TEXT("/Game/MyPack/L_Cave")), 1);
 			Package->Dependencies.Add(FName(TEXT("/Game/MyPack/Game/M_Moss")));
-			Package->Dependencies.Add(FName(TEXT("/Game/MyPack/M_Unknown")));
 			UZ4SDKStatics::SaveAsset(Package);
 			return Package;
 		}
@@ -194,7 +199,7 @@ TEST_F(FPakFileTest, PacksTheCookedExportSetUnderThePublicNameWithoutSpaces)
 	const FString Cooked = CookedDir();
 	const FString Mount = TEXT("../../../QuillonVTT/Content/");
 	// The registry's records in its order (by package name), not the export set's; the level as .umap, its
-	// missing .ubulk skipped; both "/Game/" of the material's path replaced; the unknown dependency adds nothing.
+	// missing .ubulk skipped; both "/Game/" of the material's path replaced.
 	const TCHAR* const Files[] = {TEXT("MyPack/Game/M_Moss.uasset"), TEXT("MyPack/L_Cave.umap"), TEXT("MyPack/L_Cave.ubulk"),
 		TEXT("MyPack/L_Cave.uexp"), TEXT("MyPack/MyPackage.uasset"), TEXT("MyPack/SM_Rock.uasset"), TEXT("MyPack/SM_Rock.uexp")};
 	FString ExpectedManifest;
@@ -330,6 +335,39 @@ TEST_F(FPakFileTest, NothingCookedAsksWithTheCountAndWritesAnEmptyManifestOnlyOn
 	}
 	EXPECT_EQ(ReadBytes(ManifestPath()), "");
 	EXPECT_EQ(TickUntilNotified().CompletionState, SNotificationItem::CS_Success) << "an empty pak is still made";
+}
+
+// The mesh's file was cut short after it was cooked, and a dependency was deleted: the registry lists neither, so
+// neither has a cooked file looked for. Each is counted and named as a file that cannot be packed.
+TEST_F(FPakFileTest, PackagesTheRegistryCannotListAreCountedAsUncookedBeforeAnythingIsWritten)
+{
+	UZ4Package* Package = MakePackage();
+	Package->Dependencies.Add(FName(TEXT("/Game/MyPack/M_Deleted")));
+	CookPackage();
+	const FString MeshFile = Project.GetContentDir() + TEXT("MyPack/SM_Rock.uasset");
+	const std::string MeshText = ReadBytes(MeshFile);
+	Project.WriteFile(TEXT("Content/MyPack/SM_Rock.uasset"), FromUtf8(MeshText.substr(0, MeshText.size() / 2)));
+	IAssetRegistry& Registry = FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get();
+	Registry.ScanPathsSynchronous({TEXT("/Game/MyPack")}, true);
+	ASSERT_FALSE(Registry.GetAssetByObjectPath(FSoftObjectPath(TEXT("/Game/MyPack/SM_Rock.SM_Rock"))).IsValid());
+	FDialogScript Script;
+	Script.Answer(EAppReturnType::Cancel);
+	Log.Clear();
+
+	Package->MakePakFile();
+
+	ASSERT_EQ(Script.GetShownDialogs().Num(), 1);
+	EXPECT_EQ(Script.GetShownDialogs()[0].Message,
+		TEXT("2 uncooked files. Unable to add these to the package. Check output log for details.\nPackage anyway?"));
+	for (const TCHAR* Missing : {TEXT("/Game/MyPack/SM_Rock"), TEXT("/Game/MyPack/M_Deleted")})
+	{
+		EXPECT_TRUE(Log.Contains(Z4LogSDKName, ELogVerbosity::Warning, FString::Printf(
+			TEXT("Package '%s' cannot be packed: the asset registry has no record of it, so its file is missing or cannot be read."), Missing)))
+			<< ToUtf8(Missing);
+	}
+	EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Warning), 2);
+	EXPECT_FALSE(fs::exists(ToUtf8(ManifestPath())));
+	EXPECT_TRUE(Processes.GetLaunches().IsEmpty());
 }
 
 TEST_F(FPakFileTest, OutsideDependenciesAreConfirmedBeforeTheCookedFilesAreLookedAt)
@@ -505,5 +543,289 @@ TEST(PakFileEndToEndTest, CookedPackageIsPackedWithEveryCookedFileByteForByte)
 	for (const TCHAR* Expected : {TEXT("MyPack/L_Cave.umap"), TEXT("MyPack/SM_Rock.uasset"), TEXT("MyPack/M_Moss.uasset"), TEXT("MyPack/MyPackage.uasset")})
 	{
 		EXPECT_TRUE(Listed.Contains(FString(TEXT("../../../QuillonVTT/Content/")) + Expected)) << ToUtf8(Expected);
+	}
+}
+
+namespace
+{
+	struct FListedEntry
+	{
+		int64 Size = 0;
+		int64 SizeInPak = 0;
+		FString Sha1;
+	};
+
+	// The pak tool's listing of a pak, by mount path.
+	TMap<FString, FListedEntry> ListPakEntries(const FString& PakPath)
+	{
+		const FToolRun Run = RunPakTool(FString::Printf(TEXT("\"%s\" -list"), *PakPath));
+		EXPECT_EQ(Run.ReturnCode, 0) << ToUtf8(Run.Output);
+		static const std::wregex EntryLine(LR"re(LogPakFile: Display: "([^"]+)" offset: \d+, size: (\d+) bytes, compressed: (\d+) bytes, sha1: ([0-9A-F]{40}),)re");
+		const std::wstring Output(*Run.Output);
+		TMap<FString, FListedEntry> Entries;
+		for (auto It = std::wsregex_iterator(Output.begin(), Output.end(), EntryLine); It != std::wsregex_iterator(); ++It)
+		{
+			Entries.Add((*It)[1].str().c_str(), {std::stoll((*It)[2]), std::stoll((*It)[3]), (*It)[4].str().c_str()});
+		}
+		return Entries;
+	}
+
+	TSharedPtr<FJsonObject> ParseReport(const FString& Text)
+	{
+		TSharedPtr<FJsonObject> Report;
+		const TSharedRef<TJsonReader<>> Reader = TJsonReaderFactory<>::Create(Text);
+		EXPECT_TRUE(FJsonSerializer::Deserialize(Reader, Report)) << ToUtf8(Reader->GetErrorMessage());
+		return Report;
+	}
+
+	TSharedPtr<FJsonObject> ReadReport(const FString& Path)
+	{
+		FString Text;
+		EXPECT_TRUE(FFileHelper::LoadFileToString(Text, *Path)) << ToUtf8(Path);
+		return ParseReport(Text);
+	}
+
+	TArray<FString> StringsOf(const FJsonObject& Object, const TCHAR* Field)
+	{
+		TArray<FString> Strings;
+		const TArray<TSharedPtr<FJsonValue>>* Values = nullptr;
+		if (Object.TryGetArrayField(Field, Values))
+		{
+			for (const TSharedPtr<FJsonValue>& Value : *Values)
+			{
+				Strings.Add(Value->AsString());
+			}
+		}
+		return Strings;
+	}
+
+	const FJsonObject& ObjectOf(const FJsonObject& Object, const TCHAR* Field)
+	{
+		static const FJsonObject Empty;
+		const TSharedPtr<FJsonObject>* Found = nullptr;
+		return Object.TryGetObjectField(Field, Found) ? **Found : Empty;
+	}
+
+	TArray<TSharedPtr<FJsonObject>> ObjectsOf(const FJsonObject& Object, const TCHAR* Field)
+	{
+		TArray<TSharedPtr<FJsonObject>> Objects;
+		const TArray<TSharedPtr<FJsonValue>>* Values = nullptr;
+		if (Object.TryGetArrayField(Field, Values))
+		{
+			for (const TSharedPtr<FJsonValue>& Value : *Values)
+			{
+				Objects.Add(Value->AsObject());
+			}
+		}
+		return Objects;
+	}
+
+	int64 NumberOf(const FJsonObject& Object, const TCHAR* Field)
+	{
+		int64 Number = -1;
+		Object.TryGetNumberField(Field, Number);
+		return Number;
+	}
+
+	FString StringOf(const FJsonObject& Object, const TCHAR* Field)
+	{
+		FString String;
+		Object.TryGetStringField(Field, String);
+		return String;
+	}
+
+	class FBuildReportTest : public FPakFileTest
+	{
+	protected:
+		// MakePackage's package with its material needed by both main assets.
+		UZ4Package* MakeSharingPackage()
+		{
+			UZ4Package* Package = MakePackage();
+			Package->Dependencies.FindOrAdd(FName(TEXT("/Game/MyPack/Game/M_Moss"))).References = {FName(TEXT("/Game/MyPack/SM_Rock")), FName(TEXT("/Game/MyPack/L_Cave"))};
+			return Package;
+		}
+
+		FShownNotification MakePak(UZ4Package& Package)
+		{
+			ClearShownNotifications();
+			Package.MakePakFile();
+			return TickUntilNotified();
+		}
+
+		FString ReportPath() const { return Project.GetProjectDir() + TEXT("Paks/MyPack.json"); }
+	};
+}
+
+TEST_F(FBuildReportTest, ReportHoldsEveryListedFileWithWhyItIsInThePak)
+{
+	UZ4Package* Package = MakeSharingPackage();
+	Package->Data.PackId = TEXT("PACK-1");
+	CookPackage();
+
+	const FShownNotification Outcome = MakePak(*Package);
+	ASSERT_EQ(Outcome.CompletionState, SNotificationItem::CS_Success) << ToUtf8(Outcome.Text);
+	EXPECT_EQ(Outcome.SubText, TEXT("First build report of this pak"));
+	EXPECT_TRUE(Log.Contains(Z4LogSDKName, ELogVerbosity::Log, FString::Printf(TEXT("Build report: %s (First build report of this pak)"), *ReportPath())));
+
+	const TSharedPtr<FJsonObject> Report = ReadReport(ReportPath());
+	ASSERT_TRUE(Report.IsValid());
+	EXPECT_EQ(NumberOf(*Report, TEXT("formatVersion")), 1);
+	const FJsonObject& PackageObject = ObjectOf(*Report, TEXT("package"));
+	EXPECT_EQ(StringOf(PackageObject, TEXT("path")), TEXT("/Game/MyPack/MyPackage"));
+	EXPECT_EQ(StringOf(PackageObject, TEXT("packId")), TEXT("PACK-1"));
+	EXPECT_EQ(StringOf(PackageObject, TEXT("name")), TEXT("My Pack"));
+	EXPECT_EQ(StringOf(PackageObject, TEXT("version")), TEXT("0.1"));
+	EXPECT_EQ(StringOf(ObjectOf(*Report, TEXT("plugin")), TEXT("versionName")), TEXT("1.0"));
+	EXPECT_EQ(StringOf(*Report, TEXT("engineVersion")), FEngineVersion::Current().ToString());
+	EXPECT_EQ(NumberOf(ObjectOf(*Report, TEXT("pak")), TEXT("size")), IFileManager::Get().FileSize(*PakPath()));
+	EXPECT_EQ(StringOf(ObjectOf(*Report, TEXT("pak")), TEXT("sha1")).Len(), 40);
+	EXPECT_TRUE(StringsOf(*Report, TEXT("outsideDependencies")).IsEmpty());
+	EXPECT_TRUE(Report->HasField(TEXT("findings")));
+
+	// Every listed file with the listing's size and hash, and the package and main assets it is there for.
+	const TMap<FString, FListedEntry> Listed = ListPakEntries(PakPath());
+	const TArray<TSharedPtr<FJsonObject>> Files = ObjectsOf(*Report, TEXT("files"));
+	ASSERT_EQ(Files.Num(), Listed.Num());
+	ASSERT_EQ(Files.Num(), 7);
+	const FString Rock = TEXT("/Game/MyPack/SM_Rock");
+	const FString Cave = TEXT("/Game/MyPack/L_Cave");
+	const FString Moss = TEXT("/Game/MyPack/Game/M_Moss");
+	struct FWhyPacked
+	{
+		const TCHAR* Relative;
+		FString Package;
+		TArray<FString> MainAssets;
+	};
+	const FWhyPacked WhyPacked[] = {
+		{TEXT("MyPack/Game/M_Moss.uasset"), Moss, {Cave, Rock}},
+		{TEXT("MyPack/L_Cave.ubulk"), Cave, {Cave}},
+		{TEXT("MyPack/L_Cave.uexp"), Cave, {Cave}},
+		{TEXT("MyPack/L_Cave.umap"), Cave, {Cave}},
+		{TEXT("MyPack/MyPackage.uasset"), TEXT("/Game/MyPack/MyPackage"), {}},
+		{TEXT("MyPack/SM_Rock.uasset"), Rock, {Rock}},
+		{TEXT("MyPack/SM_Rock.uexp"), Rock, {Rock}},
+	};
+	TArray<FString> MountPaths;
+	TMap<FString, int64> BytesOfMainAsset;
+	int64 TotalBytes = 0;
+	for (const TSharedPtr<FJsonObject>& File : Files)
+	{
+		const FString MountPath = StringOf(*File, TEXT("mountPath"));
+		SCOPED_TRACE(ToUtf8(MountPath));
+		MountPaths.Add(MountPath);
+		const FListedEntry* Entry = Listed.Find(MountPath);
+		ASSERT_NE(Entry, nullptr);
+		EXPECT_EQ(NumberOf(*File, TEXT("size")), Entry->Size);
+		EXPECT_EQ(NumberOf(*File, TEXT("sizeInPak")), Entry->SizeInPak);
+		EXPECT_EQ(StringOf(*File, TEXT("sha1")), Entry->Sha1);
+		const FString Relative = MountPath.RightChop(FString(TEXT("../../../QuillonVTT/Content/")).Len());
+		EXPECT_EQ(StringOf(*File, TEXT("cookedPath")), CookedDir() + Relative);
+		const FWhyPacked* Why = std::find_if(std::begin(WhyPacked), std::end(WhyPacked), [&Relative](const FWhyPacked& Each) { return Relative == Each.Relative; });
+		ASSERT_NE(Why, std::end(WhyPacked));
+		EXPECT_EQ(StringOf(*File, TEXT("package")), Why->Package);
+		EXPECT_EQ(StringsOf(*File, TEXT("mainAssets")), Why->MainAssets);
+		for (const FString& MainAsset : Why->MainAssets)
+		{
+			BytesOfMainAsset.FindOrAdd(MainAsset) += Entry->Size;
+		}
+		TotalBytes += Entry->Size;
+	}
+	TArray<FString> Sorted = MountPaths;
+	Sorted.Sort([](const FString& A, const FString& B) { return A.Compare(B, ESearchCase::CaseSensitive) < 0; });
+	EXPECT_EQ(MountPaths, Sorted);
+
+	// A main asset's bytes are those of its closure's files, the shared material counted for both; once in the total.
+	const TArray<TSharedPtr<FJsonObject>> MainAssets = ObjectsOf(*Report, TEXT("mainAssets"));
+	ASSERT_EQ(MainAssets.Num(), 2);
+	EXPECT_EQ(StringOf(*MainAssets[0], TEXT("name")), Cave);
+	EXPECT_EQ(StringOf(*MainAssets[1], TEXT("name")), Rock);
+	for (const TSharedPtr<FJsonObject>& MainAsset : MainAssets)
+	{
+		EXPECT_EQ(NumberOf(*MainAsset, TEXT("packages")), 2);
+		EXPECT_EQ(NumberOf(*MainAsset, TEXT("bytes")), BytesOfMainAsset.FindRef(StringOf(*MainAsset, TEXT("name"))));
+	}
+	EXPECT_EQ(NumberOf(ObjectOf(*Report, TEXT("total")), TEXT("files")), 7);
+	EXPECT_EQ(NumberOf(ObjectOf(*Report, TEXT("total")), TEXT("bytes")), TotalBytes);
+}
+
+TEST_F(FBuildReportTest, NextPakSaysWhatChangedSinceTheLast)
+{
+	UZ4Package* Package = MakeSharingPackage();
+	CookPackage();
+	ASSERT_EQ(MakePak(*Package).CompletionState, SNotificationItem::CS_Success);
+	FString FirstText;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(FirstText, *ReportPath()));
+
+	// The same inputs give the same report, apart from the time and the comparison.
+	EXPECT_EQ(MakePak(*Package).SubText, TEXT("No change since the last pak"));
+	const TSharedPtr<FJsonObject> Unchanged = ReadReport(ReportPath());
+	const TSharedPtr<FJsonObject> FirstAgain = ParseReport(FirstText);
+	ASSERT_TRUE(Unchanged.IsValid() && FirstAgain.IsValid());
+	EXPECT_EQ(StringsOf(ObjectOf(*Unchanged, TEXT("changes")), TEXT("changed")), TArray<FString>());
+	EXPECT_EQ(StringOf(ObjectOf(*Unchanged, TEXT("changes")), TEXT("summary")), TEXT("No change since the last pak"));
+	for (const TSharedPtr<FJsonObject>& Report : {Unchanged, FirstAgain})
+	{
+		Report->RemoveField(TEXT("time"));
+		Report->RemoveField(TEXT("changes"));
+	}
+	FString UnchangedText;
+	FString FirstAgainText;
+	FJsonSerializer::Serialize(Unchanged.ToSharedRef(), TJsonWriterFactory<>::Create(&UnchangedText));
+	FJsonSerializer::Serialize(FirstAgain.ToSharedRef(), TJsonWriterFactory<>::Create(&FirstAgainText));
+	EXPECT_EQ(UnchangedText, FirstAgainText);
+
+	// The level cooked again with other bulk data and exports, and the mesh's exports gone: a smaller pak.
+	const int64 PakSizeBefore = IFileManager::Get().FileSize(*PakPath());
+	WriteCooked(TEXT("MyPack/L_Cave.ubulk"), TEXT("cave bulk, cooked again with more in it"));
+	WriteCooked(TEXT("MyPack/L_Cave.uexp"), TEXT("cave expor!"));
+	IFileManager::Get().Delete(*(CookedDir() + TEXT("MyPack/SM_Rock.uexp")));
+	const FShownNotification Changed = MakePak(*Package);
+	const int64 SizeDifference = IFileManager::Get().FileSize(*PakPath()) - PakSizeBefore;
+	ASSERT_LT(SizeDifference, 0) << "the pak lost a file's entry and gained a few bytes of bulk data";
+	EXPECT_EQ(Changed.SubText, FString::Printf(TEXT("+0 files, \u22121, 2 changed, \u2212%lld B"), -SizeDifference));
+	const TSharedPtr<FJsonObject> Report = ReadReport(ReportPath());
+	ASSERT_TRUE(Report.IsValid());
+	const FJsonObject& Changes = ObjectOf(*Report, TEXT("changes"));
+	EXPECT_EQ(StringsOf(Changes, TEXT("added")), TArray<FString>());
+	EXPECT_EQ(StringsOf(Changes, TEXT("removed")), TArray<FString>({TEXT("../../../QuillonVTT/Content/MyPack/SM_Rock.uexp")}));
+	EXPECT_EQ(StringsOf(Changes, TEXT("changed")),
+		TArray<FString>({TEXT("../../../QuillonVTT/Content/MyPack/L_Cave.ubulk"), TEXT("../../../QuillonVTT/Content/MyPack/L_Cave.uexp")}));
+	EXPECT_EQ(NumberOf(Changes, TEXT("sizeDifference")), SizeDifference);
+	EXPECT_FALSE(StringOf(Changes, TEXT("previousTime")).IsEmpty());
+}
+
+TEST_F(FBuildReportTest, UnreadablePreviousReportIsReplacedWithOneWarning)
+{
+	UZ4Package* Package = MakeSharingPackage();
+	CookPackage();
+	struct FCase
+	{
+		const TCHAR* Previous;
+		const TCHAR* Problem;
+	};
+	const FCase Cases[] = {
+		{TEXT("{\"formatVersion\": 1, \"files\": ["), TEXT("it is no JSON object (Line 1, character 32: the text ends where a value was expected)")},
+		{TEXT("{\"formatVersion\": 2, \"pak\": {\"size\": 1}, \"files\": []}"), TEXT("its format version is 2 and this plug-in reads 1")},
+		{TEXT("{\"formatVersion\": 1, \"pak\": {\"size\": 1}}"), TEXT("it lacks the pak's size or its file list")},
+		{TEXT("{\"formatVersion\": 1, \"pak\": {\"size\": 1}, \"files\": [{\"mountPath\": \"a\"}]}"), TEXT("an entry of its file list lacks its mount path or hash")},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(ToUtf8(Case.Previous));
+		Project.WriteFile(TEXT("Paks/MyPack.json"), Case.Previous);
+		Log.Clear();
+
+		const FShownNotification Outcome = MakePak(*Package);
+
+		EXPECT_EQ(Outcome.CompletionState, SNotificationItem::CS_Success);
+		EXPECT_EQ(Outcome.SubText, TEXT("Not compared with the last pak: its build report could not be read (see the Output Log)"));
+		EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Warning), 1);
+		EXPECT_TRUE(Log.Contains(Z4LogSDKName, ELogVerbosity::Warning,
+			FString::Printf(TEXT("The previous build report %s was not compared with the new pak: %s. The new report replaces it."), *ReportPath(), Case.Problem)));
+		EXPECT_EQ(Log.Count(Z4LogSDKName, ELogVerbosity::Error), 0);
+		const TSharedPtr<FJsonObject> Report = ReadReport(ReportPath());
+		ASSERT_TRUE(Report.IsValid());
+		EXPECT_EQ(NumberOf(*Report, TEXT("formatVersion")), 1);
+		EXPECT_EQ(ObjectsOf(*Report, TEXT("files")).Num(), 7);
 	}
 }

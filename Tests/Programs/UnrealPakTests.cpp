@@ -1,4 +1,6 @@
 // UnrealPak.exe run as a process: creating, listing and extracting paks, and its failures.
+#include "Containers/StringConv.h"
+#include "Misc/SecureHash.h"
 #include "ProgramTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +17,19 @@ namespace
 	{
 		uint64_t Size = 0;
 		uint64_t CompressedSize = 0;
+		std::string Sha1;
 	};
 
 	// The entry lines of a listing, by mount path.
 	std::map<std::string, FListedEntry> ParseListing(const std::string& Output)
 	{
 		static const std::regex EntryLine(
-			R"re(LogPakFile: Display: "([^"]+)" offset: \d+, size: (\d+) bytes, compressed: (\d+) bytes)re");
+			R"re(LogPakFile: Display: "([^"]+)" offset: \d+, size: (\d+) bytes, compressed: (\d+) bytes, sha1: ([0-9A-F]{40}), compression: \w+\.)re");
 		std::map<std::string, FListedEntry> Entries;
 		for (auto It = std::sregex_iterator(Output.begin(), Output.end(), EntryLine); It != std::sregex_iterator();
 			 ++It)
 		{
-			Entries[(*It)[1]] = {std::stoull((*It)[2]), std::stoull((*It)[3])};
+			Entries[(*It)[1]] = {std::stoull((*It)[2]), std::stoull((*It)[3]), (*It)[4]};
 		}
 		return Entries;
 	}
@@ -155,6 +158,8 @@ TEST_P(FUnrealPakRoundTripTest, ListsAndExtractsEveryFileAsWritten)
 		ASSERT_EQ(Entries.count(File.MountPath), 1u) << Listed.Output;
 		const FListedEntry& Entry = Entries.at(File.MountPath);
 		EXPECT_EQ(Entry.Size, File.Bytes.size());
+		// The hash of the file as it was given, whether stored or compressed.
+		EXPECT_EQ(Entry.Sha1, std::string(TCHAR_TO_UTF8(*FSHA1::HashBuffer(File.Bytes.data(), File.Bytes.size()).ToString())));
 		if (bCompress && File.bCompressible)
 		{
 			EXPECT_LT(Entry.CompressedSize, File.Bytes.size() / 2);

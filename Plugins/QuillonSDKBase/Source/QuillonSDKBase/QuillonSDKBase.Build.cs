@@ -25,6 +25,8 @@ public class QuillonSDKBase : ModuleRules
 				"AssetTools",
 				"DeveloperToolSettings",
 				"ImageWrapper",
+				"Json",
+				"Projects",
 				"RenderCore",
 				"Slate",
 				"SlateCore",

@@ -1,9 +1,13 @@
 #include "PackageSummary.h"
 
+#include "Containers/StringConv.h"
 #include "HAL/FileManager.h"
+#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "UObject/Package.h"
 #include "Z4Package.h"
+
+#include <nlohmann/json.hpp>
 
 namespace UE::StandInEditor
 {
@@ -30,6 +34,22 @@ namespace UE::StandInEditor
 				Padded.AppendChar(TEXT(' '));
 			}
 			return Padded;
+		}
+
+		// What the build report says changed since the pak before it.
+		FString DescribeReportChanges(const FString& ReportText)
+		{
+			const nlohmann::json Report = nlohmann::json::parse(TCHAR_TO_UTF8(*ReportText), nullptr, false);
+			if (!Report.is_object())
+			{
+				return TEXT("unreadable");
+			}
+			const auto Changes = Report.find("changes");
+			if (Changes == Report.end() || !Changes->is_object() || !Changes->contains("summary") || !(*Changes)["summary"].is_string())
+			{
+				return TEXT("not compared with an earlier pak");
+			}
+			return UTF8_TO_TCHAR((*Changes)["summary"].get<std::string>().c_str());
 		}
 
 		// Where "Make Pak File" writes the pak: the project's Paks folder, named after the package's public
@@ -71,6 +91,12 @@ namespace UE::StandInEditor
 		const FString PakFile = PakFilePath(Package);
 		const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
 		Lines.Add(PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile));
+		const FString ReportFile = FPaths::ChangeExtension(PakFile, TEXT("json"));
+		FString ReportText;
+		if (FFileHelper::LoadFileToString(ReportText, *ReportFile))
+		{
+			Lines.Add(FString::Printf(TEXT("  Build report: %s (%s)"), *ReportFile, *DescribeReportChanges(ReportText)));
+		}
 		return Lines;
 	}
 }

@@ -6,7 +6,9 @@
 #include "PakReader.h"
 #include "PakWriter.h"
 #include "ResponseFile.h"
+#include "Sha1Digest.h"
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -93,11 +95,24 @@ namespace
 		return bValid;
 	}
 
-	std::string DescribeEntry(const FPakEntry& Entry)
+	std::string ToHex(const std::array<uint8_t, 20>& Digest)
+	{
+		static const char Digits[] = "0123456789ABCDEF";
+		std::string Text;
+		for (const uint8_t Byte : Digest)
+		{
+			Text.push_back(Digits[Byte >> 4]);
+			Text.push_back(Digits[Byte & 15]);
+		}
+		return Text;
+	}
+
+	// The engine's listing line, with the bytes the entry takes in the pak added after its size.
+	std::string DescribeEntry(const FPakEntry& Entry, const std::array<uint8_t, 20>& Sha1)
 	{
 		return PakLog::Quote(Entry.MountPath) + " offset: " + std::to_string(Entry.Offset) +
 			   ", size: " + std::to_string(Entry.Size) + " bytes, compressed: " + std::to_string(Entry.StoredSize) +
-			   " bytes, compression: " + LexToString(Entry.Compression) + ".";
+			   " bytes, sha1: " + ToHex(Sha1) + ", compression: " + LexToString(Entry.Compression) + ".";
 	}
 
 	// The file an entry extracts to: its mount path below Folder, without the leading "../" (and "./",
@@ -188,8 +203,9 @@ int RunList(const FPakCommandLine& CommandLine)
 	{
 		try
 		{
-			Reader.ReadEntry(Entry, [](const uint8_t*, size_t) {});
-			PakLog::Display(DescribeEntry(Entry));
+			UE::StandIn::FSha1Digest Digest;
+			Reader.ReadEntry(Entry, [&Digest](const uint8_t* Data, size_t Count) { Digest.Update(Data, Count); });
+			PakLog::Display(DescribeEntry(Entry, Digest.Finish()));
 		}
 		catch (const FPakError& Error)
 		{

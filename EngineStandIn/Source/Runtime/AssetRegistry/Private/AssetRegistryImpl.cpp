@@ -321,6 +321,11 @@ namespace UE::AssetRegistry::Private
 		}
 	}
 
+	void FAssetRegistryImpl::ScanModifiedAssetFiles(const TArray<FString>& InFilePaths)
+	{
+		ScanFilesSynchronous(InFilePaths, true);
+	}
+
 	void FAssetRegistryImpl::ScanPackagePath(const FString& PackagePath)
 	{
 		FString Folder;

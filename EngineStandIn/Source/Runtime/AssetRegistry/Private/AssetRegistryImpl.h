@@ -30,6 +30,7 @@ namespace UE::AssetRegistry::Private
 		virtual void AssetCreated(UObject* NewAsset) override;
 		virtual void ScanPathsSynchronous(const TArray<FString>& InPaths, bool bForceRescan = false, bool bIgnoreDenyListScanFilters = false) override;
 		virtual void ScanFilesSynchronous(const TArray<FString>& InFilePaths, bool bForceRescan = false) override;
+		virtual void ScanModifiedAssetFiles(const TArray<FString>& InFilePaths) override;
 
 	private:
 		struct FPackageEntry

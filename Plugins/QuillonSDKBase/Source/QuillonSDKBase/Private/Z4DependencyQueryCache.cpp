@@ -10,14 +10,11 @@ namespace
 {
 	/**
 	 * Whether a custom package lies outside the package: not in the package's folder or below it, and not one of the
-	 * external-actor packages that the engine keeps apart from a level's own folder. The folder /Game/Pack does not
-	 * hold /Game/Pack2/M_Rock: a name has to continue the folder's with a slash to be in it.
+	 * external-actor packages that the engine keeps apart from a level's own folder.
 	 */
 	bool IsOutsidePackageFolder(const FString& PackageName, const FString& PackageFolder)
 	{
-		const bool bInFolder = PackageName.StartsWith(PackageFolder, ESearchCase::IgnoreCase)
-			&& (PackageFolder.EndsWith(TEXT("/")) || (PackageName.Len() > PackageFolder.Len() && PackageName[PackageFolder.Len()] == TEXT('/')));
-		return !bInFolder && !PackageName.StartsWith(TEXT("/Game/__ExternalActors__/"), ESearchCase::IgnoreCase);
+		return !UZ4Package::IsInFolder(PackageName, PackageFolder) && !PackageName.StartsWith(TEXT("/Game/__ExternalActors__/"), ESearchCase::IgnoreCase);
 	}
 }
 

@@ -46,6 +46,7 @@
 #include "Settings/ProjectPackagingSettings.h"
 #include "UObject/UnrealType.h"
 #include "UnrealEdMisc.h"
+#include "Z4BuildReport.h"
 #include "Z4CookKeeper.h"
 #include "Z4DependencyQueryCache.h"
 #include "Z4PakFileLocations.h"
@@ -67,8 +68,13 @@ const FZ4Asset* FZ4PackageData::GetAsset(int32 Index) const
 }
 
 UZ4Package::UZ4Package()
-	: PackageFolder(FPaths::GetPath(GetPackage()->GetPathName()))
 {
+	UpdatePackageFolder();
+}
+
+void UZ4Package::UpdatePackageFolder()
+{
+	PackageFolder = FPaths::GetPath(GetPackage()->GetPathName());
 }
 
 EZ4AssetType UZ4Package::GetAssetType(const UClass* Class)
@@ -146,6 +152,15 @@ FName UZ4Package::RemoveClassPrefix(FName AssetName, const UClass* Class)
 	return FName(*Name.RightChop(FCString::Strlen(Prefix)));
 }
 
+bool UZ4Package::IsInFolder(const FString& Name, const FString& Folder)
+{
+	if (!Name.StartsWith(Folder, ESearchCase::IgnoreCase))
+	{
+		return false;
+	}
+	return Name.Len() == Folder.Len() || Folder.EndsWith(TEXT("/")) || Name[Folder.Len()] == TEXT('/');
+}
+
 #if WITH_EDITOR
 namespace
 {
@@ -163,6 +178,7 @@ namespace
 
 void UZ4Package::ApplyCookSettings()
 {
+	UpdatePackageFolder();
 	UProjectPackagingSettings* PackagingSettings = GetMutableDefault<UProjectPackagingSettings>();
 	// With the zen store a cook goes to a storage server, and the pak is made from loose cooked files.
 	PackagingSettings->bUseZenStore = false;
@@ -319,8 +335,12 @@ void UZ4Package::MakePakFile()
 
 void UZ4Package::MakePakFileInternal()
 {
+	TArray<FName> ExportPackageNames;
+	GetExportAssets(ExportPackageNames);
+	FARFilter ExportFilter;
+	ExportFilter.PackageNames = ExportPackageNames;
 	TArray<FAssetData> ExportAssets;
-	GetExportAssets(ExportAssets);
+	AssetRegistryModule().Get().GetAssets(ExportFilter, ExportAssets, true);
 	const FString CookedContentDir = FZ4PakFileLocations::GetCookedContentDir();
 	const FString GameRoot = TEXT("/Game/");
 
@@ -328,6 +348,7 @@ void UZ4Package::MakePakFileInternal()
 	FString Manifest;
 	TArray<FString> SourcePaths;
 	TArray<FString> MountPaths;
+	TUniquePtr<FZ4BuildReport> Report = MakeUnique<FZ4BuildReport>(*this);
 	int32 NumUncooked = 0;
 	// Cooked files are named after their package, which is not always its asset's name: an external actor's package
 	// has a hashed name, and a blueprint's package also holds its generated class. A package is packed once, as a
@@ -338,6 +359,23 @@ void UZ4Package::MakePakFileInternal()
 		if (Asset.IsValid() && Asset.GetClass() == UWorld::StaticClass())
 		{
 			MapPackages.Add(Asset.PackageName);
+		}
+	}
+	// A package the registry has no record of (its file deleted or damaged) has no cooked file to look for either; it
+	// would otherwise leave the pak without a word.
+	TSet<FName> ListedPackages;
+	for (const FAssetData& Asset : ExportAssets)
+	{
+		ListedPackages.Add(Asset.PackageName);
+	}
+	for (const FName& PackageName : ExportPackageNames)
+	{
+		bool bListed = false;
+		ListedPackages.Add(PackageName, &bListed);
+		if (!bListed)
+		{
+			++NumUncooked;
+			UE_LOG(Z4LogSDK, Warning, TEXT("Package '%s' cannot be packed: the asset registry has no record of it, so its file is missing or cannot be read."), *PackageName.ToString());
 		}
 	}
 	TSet<FName> PackedPackages;
@@ -372,6 +410,7 @@ void UZ4Package::MakePakFileInternal()
 				Manifest += FString::Printf(TEXT("\"%s\" \"%s\"\n"), *DiskPath, *MountPath);
 				SourcePaths.Add(DiskPath);
 				MountPaths.Add(MountPath);
+				Report->AddManifestEntry(MountPath, DiskPath, Asset.PackageName);
 			}
 			else if (Extension == Extensions[0])
 			{
@@ -403,7 +442,7 @@ void UZ4Package::MakePakFileInternal()
 	UE_LOG(Z4LogSDK, Log, TEXT("Pak Command: %s %s"), PakTool, *Arguments);
 	UE_LOG(Z4LogSDK, Log, TEXT("Pak Manifest: %s"), *Manifest);
 	UE_LOG(Z4LogSDK, Log, TEXT("UnrealPak Directory: %s"), *PakToolDir);
-	FZ4PakToolWatcher::Watch(PakToolProcess, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths));
+	FZ4PakToolWatcher::Watch(PakToolProcess, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths), MoveTemp(Report));
 }
 
 void UZ4Package::LogPakFile()
@@ -438,6 +477,7 @@ FAssetRegistryModule& UZ4Package::AssetRegistryModule()
 #if WITH_EDITOR
 void UZ4Package::FindAllDependencies()
 {
+	UpdatePackageFolder();
 	RebuildAllDependencies();
 	UZ4SDKStatics::SaveAsset(this);
 }
@@ -539,6 +579,7 @@ namespace
 
 void UZ4Package::FindAllAssets()
 {
+	UpdatePackageFolder();
 	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 
 	FARFilter Filter;
@@ -567,6 +608,7 @@ void UZ4Package::FindAllAssets()
 
 void UZ4Package::AddAsset(FAssetData AssetData)
 {
+	UpdatePackageFolder();
 	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
 	AddAsset_Internal(AssetData);
 	UZ4SDKStatics::SaveAsset(this);
@@ -704,6 +746,7 @@ void UZ4Package::RemoveAllAssets()
 
 void UZ4Package::RemoveAsset(FZ4Asset* Asset)
 {
+	UpdatePackageFolder();
 	RemoveAsset_Internal(Asset);
 	UZ4SDKStatics::SaveAsset(this);
 }
@@ -835,19 +878,64 @@ namespace
 		FName Key;
 		UObject* Replacement = nullptr;
 	};
+
+	/** The file that holds the package, or nothing when it has none. */
+	void AddPackageFilename(FName PackageName, TArray<FString>& OutFilenames)
+	{
+		FString Filename;
+		if (FPackageName::DoesPackageExist(PackageName.ToString(), &Filename))
+		{
+			OutFilenames.Add(MoveTemp(Filename));
+		}
+	}
+
+	/**
+	 * Warns about each copied source that the package still uses after its assets were pointed at the copies, naming
+	 * one package of the export set that uses it; returns how many there are.
+	 */
+	int32 WarnAboutSourcesStillUsed(const TArray<FCopiedDependency>& CopiedDependencies, const UZ4Package& Package, const TSet<FName>& ExportSet, IAssetRegistry& AssetRegistry)
+	{
+		int32 NumStillUsed = 0;
+		for (const FCopiedDependency& Copied : CopiedDependencies)
+		{
+			if (!Package.ExternalDependencies.Contains(Copied.Key))
+			{
+				continue;
+			}
+			++NumStillUsed;
+			TArray<FName> Referencers;
+			AssetRegistry.GetReferencers(Copied.Key, Referencers, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
+			const FName* User = Referencers.FindByPredicate([&ExportSet](const FName& Referencer) { return ExportSet.Contains(Referencer); });
+			const FString UserName = User ? User->ToString() : Package.GetOutermost()->GetName();
+			UE_LOG(Z4LogSDK, Warning, TEXT("%s is still used by %s, which could not be pointed at the copy %s (a placed actor keeps the blueprint class it was placed with). "
+				"It stays an outside dependency and goes into the pak. To use the copy instead, replace what uses the original (the placed actors) with the copy and click Find Dependencies; or keep the original in the pak."),
+				*Copied.Key.ToString(), *UserName, *Copied.Replacement->GetOutermost()->GetName());
+		}
+		return NumStillUsed;
+	}
 }
 
 void UZ4Package::CopyDependencies()
 {
+	UpdatePackageFolder();
 	IAssetRegistry& AssetRegistry = AssetRegistryModule().Get();
 	TMap<UObject*, UObject*> ReplacementMap;
 	TArray<FCopiedDependency> CopiedDependencies;
+	int32 NumCopiesMade = 0;
+	int32 NumCopiesFound = 0;
 	for (const TPair<FName, int32>& ExternalDependency : ExternalDependencies)
 	{
 		const FDependencyCopyNames Names = GetDependencyCopyNames(ExternalDependency.Key.ToString(), PackageFolder);
 		UObject* Source = StaticLoadObject(UObject::StaticClass(), nullptr, *Names.SourceObjectPath, nullptr, LOAD_None, nullptr, true);
 		if (!Source)
 		{
+			continue;
+		}
+		// A redirector left outside and the asset it leads to are both outside dependencies, and both load that asset:
+		// it gets one copy.
+		if (UObject* const* Replacement = ReplacementMap.Find(Source))
+		{
+			CopiedDependencies.Add({ExternalDependency.Key, *Replacement});
 			continue;
 		}
 
@@ -863,6 +951,7 @@ void UZ4Package::CopyDependencies()
 			}
 			ReplacementMap.Add(Source, Existing);
 			CopiedDependencies.Add({ExternalDependency.Key, Existing});
+			++NumCopiesFound;
 			UE_LOG(LogTemp, Warning, TEXT("Asset already exists at %s. Skipping duplication."), *Names.ObjectPath);
 			continue;
 		}
@@ -888,23 +977,33 @@ void UZ4Package::CopyDependencies()
 		AssetRegistry.AssetCreated(Copy);
 		ReplacementMap.Add(Source, Copy);
 		CopiedDependencies.Add({ExternalDependency.Key, Copy});
+		++NumCopiesMade;
 	}
 
-	// Taken before the records change: the main assets and every dependency, the copied sources among them, so that
-	// references between sources also end up at the copies.
-	TArray<FAssetData> ExportAssets;
-	GetExportAssets(ExportAssets);
-	FStreamableManager& StreamableManager = UAssetManager::Get().GetStreamableManager();
-	for (const FAssetData& ExportAsset : ExportAssets)
+	// Only the package's own assets are pointed at the copies and saved. The sources stay as they are: other levels
+	// and packages use them too, and must not come to depend on this package's copies.
+	TArray<FString> SavedFiles;
 	{
-		UObject* Asset = StreamableManager.LoadSynchronous(ExportAsset.GetSoftObjectPath(), true);
-		if (!IsValid(Asset))
+		FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistry, PackageFolder);
+		TArray<FAssetData> ExportAssets;
+		GetExportAssets(ExportAssets);
+		FStreamableManager& StreamableManager = UAssetManager::Get().GetStreamableManager();
+		for (const FAssetData& ExportAsset : ExportAssets)
 		{
-			continue;
+			if (Queries.GetPlace(ExportAsset.PackageName) == FZ4DependencyQueryCache::EPlace::OutsideFolder)
+			{
+				continue;
+			}
+			UObject* Asset = StreamableManager.LoadSynchronous(ExportAsset.GetSoftObjectPath(), true);
+			if (!IsValid(Asset))
+			{
+				continue;
+			}
+			Asset->GetOutermost()->FullyLoad();
+			FArchiveReplaceObjectRef<UObject> ReplaceReferences(Asset, ReplacementMap, EArchiveReplaceObjectFlags::None);
+			UZ4SDKStatics::SaveAsset(Asset);
+			AddPackageFilename(ExportAsset.PackageName, SavedFiles);
 		}
-		Asset->GetOutermost()->FullyLoad();
-		FArchiveReplaceObjectRef<UObject> ReplaceReferences(Asset, ReplacementMap, EArchiveReplaceObjectFlags::None);
-		UZ4SDKStatics::SaveAsset(Asset);
 	}
 	// The copies were made from the sources as they were, so one source's copy still points at the other sources:
 	// a copied material would go on using the outside texture that the package now has a copy of.
@@ -921,23 +1020,25 @@ void UZ4Package::CopyDependencies()
 		if (ReplaceReferences.GetCount() > 0)
 		{
 			UZ4SDKStatics::SaveAsset(Copied.Replacement);
+			AddPackageFilename(Copied.Replacement->GetOutermost()->GetFName(), SavedFiles);
 		}
 	}
 
-	// The records move under the key they were found by: a source reached through a redirector lives in another
-	// package than its key names, and that package has no records.
-	for (const FCopiedDependency& Copied : CopiedDependencies)
-	{
-		const FZ4ReferenceList References = Dependencies.FindRef(Copied.Key);
-		Dependencies.Add(Copied.Replacement->GetOutermost()->GetFName(), References);
-		Dependencies.Remove(Copied.Key);
-		ExternalDependencies.Remove(Copied.Key);
-	}
-	// Saved again, or the package on disk would still name the sources, and the next pak would be made of them.
+	int32 NumSourcesStillUsed = 0;
 	if (CopiedDependencies.Num() > 0)
 	{
+		// Reference replacement cannot change an object's class: an actor that a level places keeps the source
+		// blueprint's class, and the level still needs the source. The records are read again from what was saved,
+		// so that whatever still lies outside stays an outside dependency and goes into the pak.
+		AssetRegistry.ScanModifiedAssetFiles(SavedFiles);
+		RebuildAllDependencies();
+		TArray<FName> ExportPackageNames;
+		GetExportAssets(ExportPackageNames);
+		NumSourcesStillUsed = WarnAboutSourcesStillUsed(CopiedDependencies, *this, TSet<FName>(MoveTemp(ExportPackageNames)), AssetRegistry);
 		UZ4SDKStatics::SaveAsset(this);
 	}
+	UE_LOG(Z4LogSDK, Log, TEXT("Copy Dependencies: copies made: %d, copies that existed already: %d, sources still used outside the package's folder: %d."),
+		NumCopiesMade, NumCopiesFound, NumSourcesStillUsed);
 }
 #endif
 

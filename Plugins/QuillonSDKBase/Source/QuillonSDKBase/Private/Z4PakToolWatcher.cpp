@@ -9,6 +9,7 @@
 #include "Misc/Paths.h"
 #include "QuillonSDKBase.h"
 #include "Widgets/Notifications/SNotificationList.h"
+#include "Z4BuildReport.h"
 
 #define LOCTEXT_NAMESPACE "Z4PakToolWatcher"
 
@@ -55,7 +56,7 @@ namespace
 }
 
 void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& PakFilePath, const FString& PakToolDir,
-	TArray<FString> SourcePaths, TArray<FString> MountPaths)
+	TArray<FString> SourcePaths, TArray<FString> MountPaths, TUniquePtr<FZ4BuildReport> Report)
 {
 	const FString FullPakPath = FPaths::ConvertRelativePathToFull(PakFilePath);
 	if (!PakTool.IsValid())
@@ -64,7 +65,7 @@ void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& PakFilePath, c
 		ShowOutcome(false, FText::Format(LOCTEXT("ToolNotStarted", "Pak not made: UnrealPak.exe could not be started in {0}"), FText::FromString(FPaths::ConvertRelativePathToFull(PakToolDir))), OutputLogHint());
 		return;
 	}
-	TUniquePtr<FZ4PakToolWatcher> Watcher(new FZ4PakToolWatcher(PakTool, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths)));
+	TUniquePtr<FZ4PakToolWatcher> Watcher(new FZ4PakToolWatcher(PakTool, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths), MoveTemp(Report)));
 	FZ4PakToolWatcher* RawWatcher = Watcher.Get();
 	Watcher->TickerHandle = FTSTicker::GetCoreTicker().AddTicker(TEXT("Z4PakToolWatcher"), CheckInterval, [RawWatcher](float DeltaTime)
 	{
@@ -89,12 +90,13 @@ void FZ4PakToolWatcher::StopAll()
 }
 
 FZ4PakToolWatcher::FZ4PakToolWatcher(FProcHandle InPakTool, const FString& InPakFilePath, const FString& InPakToolDir,
-	TArray<FString> InSourcePaths, TArray<FString> InMountPaths)
+	TArray<FString> InSourcePaths, TArray<FString> InMountPaths, TUniquePtr<FZ4BuildReport> InReport)
 	: Process(InPakTool)
 	, PakFilePath(InPakFilePath)
 	, PakToolDir(InPakToolDir)
 	, SourcePaths(MoveTemp(InSourcePaths))
 	, MountPaths(MoveTemp(InMountPaths))
+	, Report(MoveTemp(InReport))
 {
 }
 
@@ -183,20 +185,14 @@ void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 		return;
 	}
 
-	// One line per entry: LogPakFile: Display: "<mount path>" offset: ...
-	const FString EntryPrefix = TEXT("LogPakFile: Display: \"");
-	const FString EntryEnd = TEXT("\" offset: ");
+	const TArray<FZ4BuildReport::FListedFile> ListedFiles = FZ4BuildReport::ParseListing(Listing);
 	TSet<FString> Listed;
-	TArray<FString> Lines;
-	Listing.ParseIntoArrayLines(Lines);
-	for (const FString& Line : Lines)
+	for (const FZ4BuildReport::FListedFile& File : ListedFiles)
 	{
-		const int32 End = Line.Find(EntryEnd, ESearchCase::CaseSensitive);
-		if (Line.StartsWith(EntryPrefix, ESearchCase::CaseSensitive) && End > EntryPrefix.Len())
-		{
-			Listed.Add(Line.Mid(EntryPrefix.Len(), End - EntryPrefix.Len()));
-		}
+		Listed.Add(File.MountPath);
 	}
+	// The report describes the pak as it is, complete or not.
+	const FText Changes = Report ? Report->Write(PakFilePath, ListedFiles) : FText::GetEmpty();
 	TArray<FString> Missing;
 	for (const FString& MountPath : MountPaths)
 	{
@@ -216,7 +212,7 @@ void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 
 	const int64 PakSize = IFileManager::Get().FileSize(*PakFilePath);
 	UE_LOG(Z4LogSDK, Log, TEXT("Pak made: %s (%d files, %lld bytes)"), *FullPakPath, Listed.Num(), PakSize);
-	ShowOutcome(true, FText::Format(LOCTEXT("PakMade", "Pak made: {0} ({1} files, {2} bytes)"), FText::FromString(FullPakPath), FText::AsNumber(Listed.Num()), FText::AsNumber(PakSize)), FText::GetEmpty());
+	ShowOutcome(true, FText::Format(LOCTEXT("PakMade", "Pak made: {0} ({1} files, {2} bytes)"), FText::FromString(FullPakPath), FText::AsNumber(Listed.Num()), FText::AsNumber(PakSize)), Changes);
 }
 
 void FZ4PakToolWatcher::ReportToolFailure(int32 ReturnCode)

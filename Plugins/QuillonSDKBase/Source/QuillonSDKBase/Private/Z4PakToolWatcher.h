@@ -6,20 +6,24 @@
 #include "Containers/Ticker.h"
 #include "HAL/PlatformProcess.h"
 
+class FZ4BuildReport;
+
 /**
  * Follows a pak tool that "Make Pak File" started, on the core ticker so the editor never waits for it. When
- * the tool ends well, lists the new pak with the same tool and checks that every manifest entry is in it;
- * then tells the creator in a notification whether the pak was made, and logs the details.
+ * the tool ends well, lists the new pak with the same tool, checks that every manifest entry is in it and writes
+ * the pak's build report; then tells the creator in a notification whether the pak was made and what changed since
+ * the last pak, and logs the details.
  */
 class FZ4PakToolWatcher
 {
 public:
 	/**
 	 * Takes over PakTool (a tool that failed to start included). PakFilePath and PakToolDir as the tool was
-	 * given them; SourcePaths and MountPaths are the manifest's entries, line by line.
+	 * given them; SourcePaths and MountPaths are the manifest's entries, line by line. Report is written once the
+	 * pak has been listed.
 	 */
 	static void Watch(FProcHandle PakTool, const FString& PakFilePath, const FString& PakToolDir,
-		TArray<FString> SourcePaths, TArray<FString> MountPaths);
+		TArray<FString> SourcePaths, TArray<FString> MountPaths, TUniquePtr<FZ4BuildReport> Report);
 
 	/** The pak of a watched tool that has not ended yet, or an empty string. */
 	static FString GetPakBeingMade();
@@ -31,7 +35,7 @@ public:
 
 private:
 	FZ4PakToolWatcher(FProcHandle InPakTool, const FString& InPakFilePath, const FString& InPakToolDir,
-		TArray<FString> InSourcePaths, TArray<FString> InMountPaths);
+		TArray<FString> InSourcePaths, TArray<FString> InMountPaths, TUniquePtr<FZ4BuildReport> InReport);
 
 	/** False once the outcome is known. */
 	bool Tick(float DeltaTime);
@@ -51,6 +55,7 @@ private:
 	FString PakToolDir;
 	TArray<FString> SourcePaths;
 	TArray<FString> MountPaths;
+	TUniquePtr<FZ4BuildReport> Report;
 	FTSTicker::FDelegateHandle TickerHandle;
 
 	static TArray<TUniquePtr<FZ4PakToolWatcher>> Watchers;

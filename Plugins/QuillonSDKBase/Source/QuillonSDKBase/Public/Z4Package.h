@@ -114,6 +114,18 @@ public:
 	static bool IsCustomAsset(FString PackageName);
 	static FName RemoveClassPrefix(FName AssetName, const UClass* Class);
 
+	/**
+	 * Whether the long package name Name is the folder Folder or lies in it or below it, ignoring letter case: the
+	 * folder /Game/Pack holds /Game/Pack/SM_Rock and /Game/Pack/Sub/SM_Rock, but not /Game/Pack2/SM_Rock.
+	 */
+	static bool IsInFolder(const FString& Name, const FString& Folder);
+
+	/**
+	 * Takes PackageFolder from the package's current place. The creator may have moved or renamed the package asset
+	 * since it was loaded; every public operation, and the details panel, calls this before using the folder.
+	 */
+	void UpdatePackageFolder();
+
 #if WITH_EDITOR
 	/**
 	 * Starts a cook by the book, for Windows, of the export set and returns at once: the editor ticks the cook to its

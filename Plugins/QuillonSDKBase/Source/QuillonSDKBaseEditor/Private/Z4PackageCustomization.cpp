@@ -45,6 +45,7 @@ void FZ4PackageCustomization::CustomizeDetails(IDetailLayoutBuilder& InDetailBui
 	{
 		return;
 	}
+	ShownPackage->UpdatePackageFolder();
 
 	PackageChangedHandle = ShownPackage->OnPackageChanged.AddSPLambda(this, [this]() { RefreshDetails(); });
 
@@ -225,9 +226,20 @@ void FZ4PackageCustomization::BuildDependenciesCategory(IDetailCategoryBuilder& 
 FText FZ4PackageCustomization::GetAssetCounterText() const
 {
 	const UZ4Package* LivePackage = Package.Get();
-	const int32 MainAssets = LivePackage ? LivePackage->Data.Assets.Num() : 0;
-	const int32 Dependencies = LivePackage ? LivePackage->Dependencies.Num() : 0;
-	return FText::FromString(FString::Printf(TEXT("Main Assets: %d | Assets To Cook: %d"), MainAssets, MainAssets + Dependencies));
+	if (!LivePackage)
+	{
+		return FText::FromString(TEXT("Main Assets: 0 | Assets To Cook: 0"));
+	}
+	// Main assets that other main assets use are dependencies too, and are cooked once.
+	int32 AssetsToCook = LivePackage->Data.AssetsIndexMap.Num();
+	for (const TPair<FName, FZ4ReferenceList>& Dependency : LivePackage->Dependencies)
+	{
+		if (!LivePackage->Data.AssetsIndexMap.Contains(Dependency.Key))
+		{
+			++AssetsToCook;
+		}
+	}
+	return FText::FromString(FString::Printf(TEXT("Main Assets: %d | Assets To Cook: %d"), LivePackage->Data.Assets.Num(), AssetsToCook));
 }
 
 FText FZ4PackageCustomization::GetMissingDependenciesText() const
@@ -254,7 +266,7 @@ bool FZ4PackageCustomization::ShouldFilterAsset(const FAssetData& AssetData, con
 	if (const TSharedPtr<FZ4PackageCustomization> Panel = WeakPanel.Pin())
 	{
 		const UZ4Package* LivePackage = Panel->Package.Get();
-		if (LivePackage && !AssetData.PackagePath.ToString().StartsWith(LivePackage->PackageFolder, ESearchCase::IgnoreCase))
+		if (LivePackage && !UZ4Package::IsInFolder(AssetData.PackageName.ToString(), LivePackage->PackageFolder))
 		{
 			return true;
 		}

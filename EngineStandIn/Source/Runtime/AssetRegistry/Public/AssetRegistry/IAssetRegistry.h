@@ -58,4 +58,6 @@ public:
 	virtual void ScanPathsSynchronous(const TArray<FString>& InPaths, bool bForceRescan = false, bool bIgnoreDenyListScanFilters = false) = 0;
 	/** Reads the given package files (by file name) again, now. */
 	virtual void ScanFilesSynchronous(const TArray<FString>& InFilePaths, bool bForceRescan = false) = 0;
+	/** Reads the given package files again, now, whether or not they were scanned before: they changed on disk. */
+	virtual void ScanModifiedAssetFiles(const TArray<FString>& InFilePaths) = 0;
 };
