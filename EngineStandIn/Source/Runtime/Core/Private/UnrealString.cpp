@@ -112,10 +112,17 @@ FString& FString::AppendChars(const TCHAR* Str, int32 Count)
 		return AppendChars(*Copy, Count);
 	}
 	// Grown with slack, as the engine's strings grow: a text built by appending costs its length, not its square.
-	const int32 Start = Data.Num() ? Data.Num() - 1 : 0;
-	Data.AddUninitialized(Data.Num() ? Count : Count + 1);
-	std::copy(Str, Str + Count, Data.GetData() + Start);
-	Data[Start + Count] = 0;
+	const int32 Needed = (Data.Num() ? Data.Num() : 1) + Count;
+	if (Needed > Data.Max())
+	{
+		Data.Reserve(std::max(Needed, Data.Max() + 3 * Data.Max() / 8 + 16));
+	}
+	if (Data.Num())
+	{
+		Data.Pop(EAllowShrinking::No);
+	}
+	Data.Append(Str, Count);
+	Data.Add(0);
 	return *this;
 }
 
