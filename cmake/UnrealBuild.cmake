@@ -224,8 +224,9 @@ function(ue_add_plugin_module NAME)
 		EDITOR_PRIVATE_DEPS ${BUILD_EDITOR_PRIVATE_DEPS})
 	foreach(target ${NAME} ${NAME}-Game)
 		if(TARGET ${target})
-			# The plug-in must build warning-free against 5.5: a deprecated engine call is an error here.
-			target_compile_options(${target} PRIVATE -Werror=deprecated-declarations)
+			# The plug-in must build warning-free against 5.5: a deprecated engine call is an error here, and so is a
+			# name that shadows another (a parameter named like a member), as in the engine's default build settings.
+			target_compile_options(${target} PRIVATE -Werror=deprecated-declarations -Wshadow -Werror=shadow)
 		endif()
 	endforeach()
 endfunction()

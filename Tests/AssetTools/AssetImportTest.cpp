@@ -61,7 +61,7 @@ namespace
 TEST_F(FAssetImportTest, PngUnderTheContentFolderBecomesATextureInTheMatchingFolder)
 {
 	const FString Png = WritePng(TEXT("Pack/Thumbnails/T_SM_Rock.png"), 4, 3);
-	const UAssetImportTask* Task = Import(Png, FPaths::GetPath(Png), FPaths::GetBaseFilename(Png), true, true);
+	const UAssetImportTask* Task = Import(Png, TEXT("/Game/Pack/Thumbnails"), FPaths::GetBaseFilename(Png), true, true);
 	const UTexture2D* Texture = OnlyTexture(Task);
 	ASSERT_NE(Texture, nullptr);
 	EXPECT_EQ(Texture->GetPathName(), TEXT("/Game/Pack/Thumbnails/T_SM_Rock.T_SM_Rock"));
@@ -92,17 +92,17 @@ TEST_F(FAssetImportTest, PngUnderTheContentFolderBecomesATextureInTheMatchingFol
 TEST_F(FAssetImportTest, AnExistingAssetIsUpdatedInPlaceOnlyWhenReplacingIsAsked)
 {
 	const FString Png = WritePng(TEXT("Pack/T_Icon.png"), 2, 2);
-	UTexture2D* First = OnlyTexture(Import(Png, FPaths::GetPath(Png), FString(), true, true));
+	UTexture2D* First = OnlyTexture(Import(Png, TEXT("/Game/Pack"), FString(), true, true));
 	ASSERT_NE(First, nullptr);
 	WritePng(TEXT("Pack/T_Icon.png"), 5, 1);
 
 	FLogCapture Log;
-	const UAssetImportTask* Skipped = Import(Png, FPaths::GetPath(Png), FString(), false, true);
+	const UAssetImportTask* Skipped = Import(Png, TEXT("/Game/Pack"), FString(), false, true);
 	EXPECT_EQ(Skipped->GetObjects().Num(), 0);
 	EXPECT_TRUE(Log.Contains(FName(TEXT("LogAssetTools")), ELogVerbosity::Warning, TEXT("T_Icon")));
 	EXPECT_EQ(First->Source.GetSizeX(), 2);
 
-	EXPECT_EQ(OnlyTexture(Import(Png, FPaths::GetPath(Png), FString(), true, true)), First);
+	EXPECT_EQ(OnlyTexture(Import(Png, TEXT("/Game/Pack"), FString(), true, true)), First);
 	EXPECT_EQ(First->Source.GetSizeX(), 5);
 	UnloadPackage(TEXT("/Game/Pack/T_Icon"));
 	const UTexture2D* Loaded = LoadObject<UTexture2D>(nullptr, TEXT("/Game/Pack/T_Icon.T_Icon"));
@@ -127,11 +127,13 @@ TEST_F(FAssetImportTest, FileThatCannotBeImportedMakesNothingAndLogsOneErrorNami
 		FString Filename;
 		FString DestinationPath;
 	} Cases[] = {
-		{TEXT("text with a PNG's name"), FPaths::ProjectContentDir() + TEXT("Pack/T_Text.png"), FPaths::ProjectContentDir() + TEXT("Pack")},
-		{TEXT("PNG cut in half"), Truncated, FPaths::ProjectContentDir() + TEXT("Pack")},
-		{TEXT("missing file"), FPaths::ProjectContentDir() + TEXT("Pack/T_None.png"), FPaths::ProjectContentDir() + TEXT("Pack")},
-		{TEXT("no importer for the type"), Jpeg, FPaths::ProjectContentDir() + TEXT("Pack")},
+		{TEXT("text with a PNG's name"), FPaths::ProjectContentDir() + TEXT("Pack/T_Text.png"), TEXT("/Game/Pack")},
+		{TEXT("PNG cut in half"), Truncated, TEXT("/Game/Pack")},
+		{TEXT("missing file"), FPaths::ProjectContentDir() + TEXT("Pack/T_None.png"), TEXT("/Game/Pack")},
+		{TEXT("no importer for the type"), Jpeg, TEXT("/Game/Pack")},
 		{TEXT("destination outside the content"), Good, Project.GetSavedDir()},
+		{TEXT("destination a folder on disk, even the content's"), Good, FPaths::ProjectContentDir() + TEXT("Pack")},
+		{TEXT("destination the content folder's full path"), Good, FPaths::ConvertRelativePathToFull(FPaths::ProjectContentDir() + TEXT("Pack"))},
 	};
 	for (const auto& Case : Cases)
 	{

@@ -3,6 +3,8 @@
 #include "../Core/CoreTestPrinters.h"
 #include "CookerTestUtils.h"
 #include "CookOnTheSide/CookOnTheFlyServer.h"
+#include "HAL/FileManager.h"
+#include "CoreGlobals.h"
 #include "Interfaces/ITargetPlatform.h"
 #include "Interfaces/ITargetPlatformManagerModule.h"
 #include "Settings/ProjectPackagingSettings.h"
@@ -54,10 +56,11 @@ namespace
 		}
 
 		/** A cooker as the editor would keep one, started on CookPackages. */
-		TStrongObjectPtr<UCookOnTheFlyServer> StartCook(const TArray<FString>& CookPackages, ECookInitializationFlags Flags = ECookInitializationFlags::AutoTick)
+		TStrongObjectPtr<UCookOnTheFlyServer> StartCook(const TArray<FString>& CookPackages, ECookInitializationFlags Flags = ECookInitializationFlags::AutoTick,
+			ECookMode::Type Mode = ECookMode::CookByTheBook)
 		{
 			TStrongObjectPtr<UCookOnTheFlyServer> Cooker(NewObject<UCookOnTheFlyServer>(GetTransientPackage()));
-			Cooker->Initialize(ECookMode::CookByTheBook, Flags, FString());
+			Cooker->Initialize(Mode, Flags, FString());
 			UCookOnTheFlyServer::FCookByTheBookStartupOptions Options;
 			Options.TargetPlatforms.Add(Windows());
 			Options.CookPackages = CookPackages;
@@ -238,6 +241,38 @@ TEST_F(FCookerTest, CookContentCooksTheProjectsMapsAndAlwaysCookedDirectoriesThe
 	ASSERT_EQ(Cooks.Num(), 1);
 	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 	EXPECT_FALSE(Cooks[0].Cooker.IsValid()) << "the editor lets its cooker go once the cook has ended";
+}
+
+TEST_F(FCookerTest, InsideTheEditorTheCommandletModeIsRefusedAndTheEditorsModeCooks)
+{
+	WritePackageFile(Project, TEXT("/Game/Pack/SM_Rock"), StaticMesh);
+	const struct
+	{
+		bool bInEditor;
+		ECookMode::Type Mode;
+		bool bCooks;
+	} Cases[] = {
+		{true, ECookMode::CookByTheBook, false},
+		{true, ECookMode::CookByTheBookFromTheEditor, true},
+		{false, ECookMode::CookByTheBook, true},
+	};
+	for (const auto& Case : Cases)
+	{
+		SCOPED_TRACE(testing::Message() << "in the editor: " << Case.bInEditor << ", mode: " << static_cast<int32>(Case.Mode));
+		IFileManager::Get().DeleteDirectory(*CookedWindowsDir(Project), false, true);
+		FLogCapture CookLog;
+		TGuardValue<bool> InEditor(GIsEditor, Case.bInEditor);
+		const TStrongObjectPtr<UCookOnTheFlyServer> Cooker = StartCook({TEXT("/Game/Pack/SM_Rock")}, ECookInitializationFlags::AutoTick, Case.Mode);
+		EXPECT_EQ(Cooker->IsInSession(), Case.bCooks);
+		EXPECT_EQ(CookLog.Contains(LogCookName, ELogVerbosity::Error, TEXT("CookByTheBookFromTheEditor")), !Case.bCooks);
+		TickUntilIdle();
+		EXPECT_EQ(Cooked().count("TestProject/Content/Pack/SM_Rock.uasset"), Case.bCooks ? 1u : 0u);
+	}
+	const TArray<FStartedCook> Cooks = StartedCooks.GetStartedCooks();
+	ASSERT_EQ(Cooks.Num(), 3);
+	EXPECT_EQ(Cooks[0].CookMode, ECookMode::CookByTheBook);
+	EXPECT_FALSE(Cooks[0].bSessionStarted);
+	EXPECT_EQ(Cooks[1].CookMode, ECookMode::CookByTheBookFromTheEditor);
 }
 
 TEST_F(FCookerTest, OnlyTheInstalledWindowsPlatformIsFoundAndACookNeedsOne)

@@ -173,12 +173,14 @@ TEST_F(FApplyCookSettingsTest, WritesOnlyItsKeysAndTheSettingsAreReadBackWhenThe
 							  "\n"
 							  "[/Script/Other.Section]\n"
 							  "+MapsToCook=(FilePath=\"/Game/NotThisSection\")\n");
+	// The renderer's settings are kept under their console variables' names, as a UE 5 project with Lumen has them.
 	const FString Engine = TEXT("[/Script/Engine.Engine]\r\n"
 								"GameViewportClientClassName=/Script/Engine.GameViewportClient\r\n"
 								"\r\n"
 								"[/Script/Engine.RendererSettings]\r\n"
 								"r.Mobile.EnableStaticAndCSMShadowReceivers=True\r\n"
-								"bAllowStaticLighting=False\r\n"
+								"r.DynamicGlobalIlluminationMethod=1\r\n"
+								"r.AllowStaticLighting=False\r\n"
 								"; end of the renderer's settings\r\n");
 	Project.WriteFile(TEXT("Config/DefaultGame.ini"), Game);
 	Project.WriteFile(TEXT("Config/DefaultEngine.ini"), Engine);
@@ -216,7 +218,8 @@ TEST_F(FApplyCookSettingsTest, WritesOnlyItsKeysAndTheSettingsAreReadBackWhenThe
 			  "\r\n"
 			  "[/Script/Engine.RendererSettings]\r\n"
 			  "r.Mobile.EnableStaticAndCSMShadowReceivers=True\r\n"
-			  "bAllowStaticLighting=True\r\n"
+			  "r.DynamicGlobalIlluminationMethod=1\r\n"
+			  "r.AllowStaticLighting=True\r\n"
 			  "; end of the renderer's settings\r\n");
 
 	// What the editor holds goes with it; the next start reads the files.
@@ -244,7 +247,7 @@ TEST_F(FApplyCookSettingsTest, MissingConfigFilesAreMade)
 			  "bUseZenStore=False\n"
 			  "bShareMaterialShaderCode=True\n"
 			  "+DirectoriesToAlwaysCook=(Path=\"/Game/Pack\")\n");
-	EXPECT_EQ(ToUtf8(ReadConfig(TEXT("DefaultEngine.ini"))), "[/Script/Engine.RendererSettings]\nbAllowStaticLighting=True\n");
+	EXPECT_EQ(ToUtf8(ReadConfig(TEXT("DefaultEngine.ini"))), "[/Script/Engine.RendererSettings]\nr.AllowStaticLighting=True\n");
 }
 
 TEST_F(FApplyCookSettingsTest, RestartIsOfferedOnlyWhenStaticLightingHadToBeSwitchedOn)
@@ -284,7 +287,7 @@ TEST_F(FApplyCookSettingsTest, RestartIsOfferedOnlyWhenStaticLightingHadToBeSwit
 			EXPECT_EQ(Dialog.Type, EAppMsgType::YesNo);
 			EXPECT_EQ(ToUtf8(Dialog.Title), "Restart Required");
 			EXPECT_EQ(ToUtf8(Dialog.Message), "Changes to static lighting settings require a restart to take effect. Would you like to restart the editor now?");
-			EXPECT_TRUE(ReadConfig(TEXT("DefaultEngine.ini")).Contains(TEXT("bAllowStaticLighting=True"))) << "written before the question";
+			EXPECT_TRUE(ReadConfig(TEXT("DefaultEngine.ini")).Contains(TEXT("r.AllowStaticLighting=True"))) << "written before the question";
 		}
 		ASSERT_EQ(GetEditorRestartRequests().Num(), Case.bRestarted ? 1 : 0);
 		if (Case.bRestarted)
@@ -295,35 +298,59 @@ TEST_F(FApplyCookSettingsTest, RestartIsOfferedOnlyWhenStaticLightingHadToBeSwit
 	}
 }
 
+// A restart starts the editor from the files: it is offered only when the renderer's file holds the change.
 TEST_F(FApplyCookSettingsTest, ReadOnlySettingsFileIsReportedAndNothingElseIsLost)
 {
-	const FString GamePath = Project.GetConfigDir() + TEXT("DefaultGame.ini");
-	const FString Game = TEXT("[/Script/UnrealEd.ProjectPackagingSettings]\nbUseZenStore=True\n");
-	Project.WriteFile(TEXT("Config/DefaultGame.ini"), Game);
-	ASSERT_TRUE(FPlatformFileManager::Get().GetPlatformFile().SetReadOnly(*GamePath, true));
-	GetMutableDefault<URendererSettings>()->bAllowStaticLighting = false;
-	UZ4Package* Package = MakePackage(TEXT("/Game/Pack/Pack"));
-	AddMainAsset(Package, TEXT("/Game/Pack/L_Arena.L_Arena"), UWorld::StaticClass());
-	Dialogs.AnswerTitled(RestartTitle, EAppReturnType::Yes);
-
-	Package->ApplyCookSettings();
-
-	EXPECT_EQ(ToUtf8(ReadConfig(TEXT("DefaultGame.ini"))), ToUtf8(Game)) << "a read-only file stays as it was";
-	TArray<FCapturedLogLine> Errors;
-	for (const FCapturedLogLine& Line : Log.Lines())
+	const struct
 	{
-		if (Line.Verbosity == ELogVerbosity::Error)
-		{
-			Errors.Add(Line);
-		}
-	}
-	ASSERT_EQ(Errors.Num(), 1);
-	EXPECT_EQ(Errors[0].Category, FName(TEXT("Z4LogSDK")));
-	EXPECT_TRUE(Errors[0].Message.Contains(FPaths::ConvertRelativePathToFull(GamePath))) << ToUtf8(Errors[0].Message);
+		const TCHAR* ReadOnlyFile;
+		const TCHAR* Contents;
+		bool bRestartOffered;
+	} Cases[] = {
+		{TEXT("DefaultGame.ini"), TEXT("[/Script/UnrealEd.ProjectPackagingSettings]\nbUseZenStore=True\n"), true},
+		{TEXT("DefaultEngine.ini"), TEXT("[/Script/Engine.RendererSettings]\nr.AllowStaticLighting=False\n"), false},
+	};
+	for (const auto& Case : Cases)
+	{
+		SCOPED_TRACE(ToUtf8(Case.ReadOnlyFile));
+		IFileManager::Get().DeleteDirectory(*Project.GetConfigDir(), false, true);
+		const FString ReadOnlyPath = Project.GetConfigDir() + Case.ReadOnlyFile;
+		Project.WriteFile(FString(TEXT("Config/")) + Case.ReadOnlyFile, Case.Contents);
+		ASSERT_TRUE(FPlatformFileManager::Get().GetPlatformFile().SetReadOnly(*ReadOnlyPath, true));
+		ReopenProject();
+		ResetEditorRestartRequests();
+		GetMutableDefault<UProjectPackagingSettings>()->bUseZenStore = true;
+		GetMutableDefault<URendererSettings>()->bAllowStaticLighting = false;
+		UZ4Package* Package = MakePackage(TEXT("/Game/Pack/Pack"));
+		AddMainAsset(Package, TEXT("/Game/Pack/L_Arena.L_Arena"), UWorld::StaticClass());
+		FDialogScript Script;
+		Script.AnswerTitled(RestartTitle, EAppReturnType::Yes);
+		FLogCapture Errors;
 
-	EXPECT_EQ(Utf8(MapsToCook()), Utf8({TEXT("/Game/Pack/L_Arena")})) << "the editor's settings keep the change";
-	EXPECT_FALSE(GetDefault<UProjectPackagingSettings>()->bUseZenStore);
-	EXPECT_TRUE(ReadConfig(TEXT("DefaultEngine.ini")).Contains(TEXT("bAllowStaticLighting=True")));
-	EXPECT_EQ(Dialogs.GetShownDialogs().Num(), 1);
-	EXPECT_EQ(GetEditorRestartRequests().Num(), 1);
+		Package->ApplyCookSettings();
+
+		EXPECT_EQ(ToUtf8(ReadConfig(Case.ReadOnlyFile)), ToUtf8(Case.Contents)) << "a read-only file stays as it was";
+		TArray<FCapturedLogLine> ErrorLines;
+		for (const FCapturedLogLine& Line : Errors.Lines())
+		{
+			if (Line.Verbosity == ELogVerbosity::Error)
+			{
+				ErrorLines.Add(Line);
+			}
+		}
+		ASSERT_EQ(ErrorLines.Num(), 1);
+		EXPECT_EQ(ErrorLines[0].Category, FName(TEXT("Z4LogSDK")));
+		EXPECT_TRUE(ErrorLines[0].Message.Contains(FPaths::ConvertRelativePathToFull(ReadOnlyPath))) << ToUtf8(ErrorLines[0].Message);
+
+		EXPECT_EQ(Utf8(MapsToCook()), Utf8({TEXT("/Game/Pack/L_Arena")})) << "the editor's settings keep the change";
+		EXPECT_FALSE(GetDefault<UProjectPackagingSettings>()->bUseZenStore);
+		EXPECT_TRUE(GetDefault<URendererSettings>()->bAllowStaticLighting);
+		EXPECT_EQ(Script.GetShownDialogs().Num(), Case.bRestartOffered ? 1 : 0);
+		EXPECT_EQ(GetEditorRestartRequests().Num(), Case.bRestartOffered ? 1 : 0);
+		if (Case.bRestartOffered)
+		{
+			EXPECT_TRUE(ReadConfig(TEXT("DefaultEngine.ini")).Contains(TEXT("r.AllowStaticLighting=True")));
+		}
+		FPlatformFileManager::Get().GetPlatformFile().SetReadOnly(*ReadOnlyPath, false);
+	}
 }

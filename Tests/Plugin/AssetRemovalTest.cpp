@@ -301,25 +301,61 @@ TEST_F(FAssetRemovalTest, RemovingRightAfterLoadingKeepsWhatTheOtherMainAssetsUs
 	EXPECT_EQ(DescribeMainAssets(*Loaded), TArray<FString>({TEXT("/Game/Pack/SM_B @ 0")}));
 }
 
-TEST_F(FAssetRemovalTest, IndexOutsideTheListRemovesOnlyTheKeyWithAWarning)
+// A saved index that does not name its asset never takes another asset's entry with it.
+TEST_F(FAssetRemovalTest, ASavedIndexThatDoesNotNameItsAssetRemovesTheEntryFoundByName)
 {
-	UZ4Package* Package = Start({{TEXT("/Game/Pack/SM_A"), {}, {}, {}, StaticMesh}, {TEXT("/Game/Pack/SM_B"), {}, {}, {}, StaticMesh}});
+	const struct
+	{
+		const TCHAR* Case;
+		int32 SavedIndexOfB;
+		const TCHAR* NameAtB;
+		TArray<FString> Expected;
+	} Cases[] = {
+		{TEXT("outside the list"), 7, TEXT("/Game/Pack/SM_B"), {TEXT("/Game/Pack/SM_A @ 0"), TEXT("/Game/Pack/SM_C @ 1")}},
+		{TEXT("another asset's, before"), 0, TEXT("/Game/Pack/SM_B"), {TEXT("/Game/Pack/SM_A @ 0"), TEXT("/Game/Pack/SM_C @ 1")}},
+		{TEXT("another asset's, after"), 2, TEXT("/Game/Pack/SM_B"), {TEXT("/Game/Pack/SM_A @ 0"), TEXT("/Game/Pack/SM_C @ 1")}},
+		{TEXT("no entry of that name"), 1, TEXT("/Game/Pack/SM_Other"), {TEXT("/Game/Pack/SM_A @ 0"), TEXT("/Game/Pack/SM_Other @ -1"), TEXT("/Game/Pack/SM_C @ 2")}},
+	};
+	for (const auto& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Case);
+		Engine.Reset();
+		UZ4Package* Package = Start({{TEXT("/Game/Pack/SM_A"), {}, {}, {}, StaticMesh}, {TEXT("/Game/Pack/SM_B"), {}, {}, {}, StaticMesh}, {TEXT("/Game/Pack/SM_C"), {}, {}, {}, StaticMesh}});
+		for (const TCHAR* Name : {TEXT("/Game/Pack/SM_A"), TEXT("/Game/Pack/SM_B"), TEXT("/Game/Pack/SM_C")})
+		{
+			Add(Package, Name);
+		}
+		Package->Data.AssetsIndexMap.FindChecked(FName(TEXT("/Game/Pack/SM_B"))) = Case.SavedIndexOfB;
+		Package->Data.Assets[1].AssetName = FName(Case.NameAtB);
+
+		FLogCapture Log;
+		FZ4Asset Removed;
+		Removed.AssetName = FName(TEXT("/Game/Pack/SM_B"));
+		Package->RemoveAsset(&Removed);
+
+		EXPECT_EQ(DescribeMainAssets(*Package), Case.Expected);
+		EXPECT_FALSE(Package->Data.AssetsIndexMap.Contains(FName(TEXT("/Game/Pack/SM_B"))));
+		const TArray<FCapturedLogLine> Warnings = Log.Lines().FilterByPredicate([](const FCapturedLogLine& Line) { return Line.Verbosity == ELogVerbosity::Warning; });
+		ASSERT_EQ(Warnings.Num(), 1);
+		EXPECT_EQ(Warnings[0].Category, FName(TEXT("Z4LogSDK")));
+		EXPECT_TRUE(Warnings[0].Message.Contains(TEXT("/Game/Pack/PK_Test")));
+		EXPECT_TRUE(Warnings[0].Message.Contains(TEXT("/Game/Pack/SM_B")));
+	}
+}
+
+TEST_F(FAssetRemovalTest, RemovingNoAssetChangesNothingAndWarns)
+{
+	UZ4Package* Package = Start({{TEXT("/Game/Pack/SM_A"), {}, {}, {}, StaticMesh}});
 	Add(Package, TEXT("/Game/Pack/SM_A"));
-	Add(Package, TEXT("/Game/Pack/SM_B"));
-	Package->Data.AssetsIndexMap.FindChecked(FName(TEXT("/Game/Pack/SM_B"))) = 7;
+	ASSERT_TRUE(IFileManager::Get().Delete(*PackageFile()));
 
 	FLogCapture Log;
-	FZ4Asset Removed;
-	Removed.AssetName = FName(TEXT("/Game/Pack/SM_B"));
-	Package->RemoveAsset(&Removed);
+	Package->RemoveAsset(nullptr);
 
-	EXPECT_EQ(Package->Data.Assets.Num(), 2);
-	EXPECT_EQ(DescribeMainAssets(*Package), TArray<FString>({TEXT("/Game/Pack/SM_A @ 0"), TEXT("/Game/Pack/SM_B @ -1")}));
-	const TArray<FCapturedLogLine> Warnings = Log.Lines().FilterByPredicate([](const FCapturedLogLine& Line) { return Line.Verbosity == ELogVerbosity::Warning; });
-	ASSERT_EQ(Warnings.Num(), 1);
-	EXPECT_EQ(Warnings[0].Category, FName(TEXT("Z4LogSDK")));
-	EXPECT_TRUE(Warnings[0].Message.Contains(TEXT("/Game/Pack/PK_Test")));
-	EXPECT_TRUE(Warnings[0].Message.Contains(TEXT("/Game/Pack/SM_B")));
+	EXPECT_EQ(DescribeMainAssets(*Package), TArray<FString>({TEXT("/Game/Pack/SM_A @ 0")}));
+	EXPECT_FALSE(IFileManager::Get().FileExists(*PackageFile())) << "nothing to save";
+	EXPECT_EQ(Log.Count(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning), 1);
+	EXPECT_TRUE(Log.Contains(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning, TEXT("/Game/Pack/PK_Test")));
 }
 
 // Any mix of additions and removals keeps every key naming exactly one entry at its index.

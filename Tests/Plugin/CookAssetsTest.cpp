@@ -3,6 +3,7 @@
 #include "../Core/CoreTestPrinters.h"
 #include "../Cooker/CookerTestUtils.h"
 #include "CookOnTheSide/CookOnTheFlyServer.h"
+#include "CoreGlobals.h"
 #include "Engine/StaticMesh.h"
 #include "Engine/Texture2D.h"
 #include "Materials/Material.h"
@@ -32,6 +33,8 @@ namespace
 		FTargetPlatformModuleScope TargetPlatformModule;
 		FTestProject Project;
 		FStandInEngine Engine{Project};
+		// The plug-in cooks from the editor's process.
+		TGuardValue<bool> InEditor{GIsEditor, true};
 		FLogCapture Log;
 		FStartedCookLog StartedCooks;
 
@@ -90,10 +93,10 @@ TEST_F(FCookAssetsTest, TheCookerIsHandedTheExportSetInOrderWithRepeatsKept)
 		TEXT("/Game/MyPack/Thumbnails/T_Shared"), TEXT("/Game/MyPack/Thumbnails/T_Shared"), TEXT("/Game/MyPack/Thumbnails/T_MyPackage")};
 	EXPECT_EQ(Cooks[0].Options.CookPackages, Expected);
 
-	// For Windows, by the book, ticked by the editor, to the default folder; the rest of the options left as they are.
+	// For Windows, by the book in the editor, ticked by the editor, to the default folder; the rest of the options left as they are.
 	EXPECT_TRUE(Cooks[0].bSessionStarted);
 	EXPECT_EQ(Cooks[0].TargetPlatformNames, TArray<FString>({TEXT("Windows")}));
-	EXPECT_EQ(Cooks[0].CookMode, ECookMode::CookByTheBook);
+	EXPECT_EQ(Cooks[0].CookMode, ECookMode::CookByTheBookFromTheEditor);
 	EXPECT_EQ(Cooks[0].InitializationFlags, ECookInitializationFlags::AutoTick);
 	EXPECT_TRUE(Cooks[0].OutputDirectoryOverride.IsEmpty());
 	EXPECT_TRUE(Cooks[0].Options.bGenerateDependenciesForMaps);

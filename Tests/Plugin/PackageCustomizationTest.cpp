@@ -32,6 +32,17 @@ namespace
 	const FString FindAssetsRow = TEXT("  [Add All Assets]  Find all assets in this directory and add them to the package. Generate names and thumbnails for each.\n")
 								  TEXT("  [Remove All Assets]  Remove all assets from this package, reseting it to its default state.\n")
 								  TEXT("  Add Asset:\n");
+	// The rows FillPackage's main assets get: name and type, package name, and the button that removes that one.
+	FString MainAssetRows(int32 MainAssets)
+	{
+		FString Rows;
+		for (int32 Index = 0; Index < MainAssets; ++Index)
+		{
+			Rows += FString::Printf(TEXT("  Main%d (StaticMesh)\n  /Game/Props/SM_Main%d\n"), Index, Index);
+			Rows += TEXT("  [Remove]  Take this asset out of the package; what other main assets use stays.\n");
+		}
+		return Rows;
+	}
 	const FString FindDependenciesRow = TEXT("  [Find Dependencies]  Find all additional assets needed by the assets in this package.\n");
 	const FString ExportCategory = TEXT("Export\n")
 								   TEXT("  [Apply Cook Settings]  Set project cook settings.\n")
@@ -63,9 +74,11 @@ namespace
 		{
 			for (int32 Index = 0; Index < MainAssets; ++Index)
 			{
-				const FName AssetName(*FString::Printf(TEXT("/Game/Props/SM_Main%d"), Index));
-				Target->Data.AssetsIndexMap.Add(AssetName, Target->Data.Assets.Num());
-				Target->Data.Assets.AddDefaulted_GetRef().AssetName = AssetName;
+				FZ4Asset& Asset = Target->Data.Assets.AddDefaulted_GetRef();
+				Asset.AssetName = FName(*FString::Printf(TEXT("/Game/Props/SM_Main%d"), Index));
+				Asset.Name = FName(*FString::Printf(TEXT("Main%d"), Index));
+				Asset.Class = UStaticMesh::StaticClass();
+				Target->Data.AssetsIndexMap.Add(Asset.AssetName, Index);
 			}
 			for (int32 Index = 0; Index < Dependencies; ++Index)
 			{
@@ -105,7 +118,7 @@ TEST_F(FPackageCustomizationTest, CountsAndOutsideDependenciesAreReadFromThePack
 	EXPECT_EQ(View.Paint(),
 		TEXT("Add Assets\n") + FindAssetsRow +
 		TEXT("  <None>  picker offers 0 assets\n")
-		TEXT("  Main Assets: 3 | Assets To Cook: 8\n")
+		TEXT("  Main Assets: 3 | Assets To Cook: 8\n") + MainAssetRows(3) +
 		TEXT("Dependencies\n") + FindDependenciesRow +
 		TEXT("  2 referenced assets are outside of this package's directory.  [red]\n")
 		TEXT("  [Copy Dependencies]  EXPERIMENTAL: Copy missing dependencies into this directory. Works fine for missing textures but can go wrong with more complex assets. Use the migration tool or move manually in this case.\n")
@@ -176,11 +189,11 @@ TEST_F(FPackageCustomizationTest, RowsCarryTheirFilterTexts)
 		const TCHAR* Category;
 		TArray<FString> FilterTexts;
 	} Categories[] = {
-		{TEXT("Add Assets"), {TEXT("FindAssets"), TEXT("Asset Picker"), TEXT("Total Assets")}},
+		{TEXT("Add Assets"), {TEXT("FindAssets"), TEXT("Asset Picker"), TEXT("Total Assets"), TEXT("Main0 /Game/Props/SM_Main0")}},
 		{TEXT("Dependencies"), {TEXT("GetDependencies"), TEXT("DependencyWarning"), TEXT("CopyDependencies"), TEXT("Missing Dependencies")}},
 		{TEXT("Export"), {TEXT("ApplyCook"), TEXT("MakePak"), TEXT("LogPak")}},
 	};
-	const TSet<FString> NotLocalizable = {TEXT("Asset Picker"), TEXT("Total Assets")};
+	const TSet<FString> NotLocalizable = {TEXT("Asset Picker"), TEXT("Total Assets"), TEXT("Main0 /Game/Props/SM_Main0")};
 	for (const auto& Category : Categories)
 	{
 		const TArray<FText> Texts = View.GetRowFilterTexts(Category.Category);
@@ -268,6 +281,26 @@ TEST_F(FPackageCustomizationTest, PickingAnOfferedAssetAddsItAndRebuildsThePanel
 	EXPECT_TRUE(View.Paint().Contains(TEXT("  Main Assets: 1 | Assets To Cook: 1\n")));
 }
 
+TEST_F(FPackageCustomizationTest, RemoveButtonOfARowRemovesThatAssetAndRebuildsThePanel)
+{
+	FillPackage(Package, 3, 0, {});
+	FDetailsView View;
+	View.SetObject(Package);
+
+	ASSERT_EQ(View.ClickButtonInRow(TEXT("/Game/Props/SM_Main1"), TEXT("Remove")), EDetailsViewActionResult::Done);
+	ASSERT_EQ(Package->Data.Assets.Num(), 2);
+	EXPECT_EQ(Package->Data.Assets[0].AssetName, FName(TEXT("/Game/Props/SM_Main0")));
+	EXPECT_EQ(Package->Data.Assets[1].AssetName, FName(TEXT("/Game/Props/SM_Main2")));
+	EXPECT_EQ(Package->Data.AssetsIndexMap.FindRef(FName(TEXT("/Game/Props/SM_Main2"))), 1);
+	EXPECT_TRUE(View.Tick()) << "the panel rebuilds";
+	EXPECT_FALSE(View.Paint().Contains(TEXT("SM_Main1")));
+	// The row of the entry that moved up removes that entry, not the one now at its old place.
+	ASSERT_EQ(View.ClickButtonInRow(TEXT("/Game/Props/SM_Main2"), TEXT("Remove")), EDetailsViewActionResult::Done);
+	ASSERT_EQ(Package->Data.Assets.Num(), 1);
+	EXPECT_EQ(Package->Data.Assets[0].AssetName, FName(TEXT("/Game/Props/SM_Main0")));
+	EXPECT_EQ(View.ClickButtonInRow(TEXT("/Game/Props/SM_Main9"), TEXT("Remove")), EDetailsViewActionResult::NotFound);
+}
+
 TEST_F(FPackageCustomizationTest, EveryButtonIsEnabledWhateverThePackageHolds)
 {
 	FillPackage(Package, 2, 1, {{FName(TEXT("/Game/Other/T_Rock")), 1}});
@@ -275,7 +308,8 @@ TEST_F(FPackageCustomizationTest, EveryButtonIsEnabledWhateverThePackageHolds)
 	View.SetObject(Package);
 
 	EXPECT_FALSE(View.Paint().Contains(TEXT("(disabled)")));
-	EXPECT_EQ(View.FindWidgets<SButton>().Num(), 7);
+	// The seven of the panel and one Remove button per main asset.
+	EXPECT_EQ(View.FindWidgets<SButton>().Num(), 9);
 	for (const TSharedRef<SButton>& Button : View.FindWidgets<SButton>())
 	{
 		EXPECT_TRUE(Button->IsEnabled());

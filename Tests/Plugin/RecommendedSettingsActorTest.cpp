@@ -224,34 +224,75 @@ TEST_F(FRecommendedSettingsActorTest, SecondCaptureReplacesTheFirst)
 	EXPECT_FALSE(HasLine(SecondLines, TEXT("r.QT.Changing 1")));
 }
 
-TEST_F(FRecommendedSettingsActorTest, ApplyRunsEachNonBlankLineTrimmedInOrderInTheGivenWorld)
+TEST_F(FRecommendedSettingsActorTest, ApplyRunsEachNonBlankLineTrimmedInOrder)
 {
-	TArray<FString> Calls;
-	UWorld* RanIn = nullptr;
-	RegisterRecordingCommand(TEXT("r.QT.First"), ECVF_Default, Calls, &RanIn);
-	RegisterRecordingCommand(TEXT("fx.QT.Second"), ECVF_Default, Calls);
-	UWorld* World = NewObject<UWorld>();
+	IConsoleVariable* First = Register(TEXT("r.QT.First"), TEXT("unset"), ECVF_Default);
+	IConsoleVariable* Second = Register(TEXT("fx.QT.Second"), TEXT("unset"), ECVF_Default);
 
 	const struct
 	{
 		const TCHAR* Text;
-		TArray<FString> Expected;
+		const TCHAR* First;
+		const TCHAR* Second;
 	} Cases[] = {
-		{TEXT("  r.QT.First one  \n\n\tfx.QT.Second two three\t"),
-		 {TEXT("r.QT.First:one"), TEXT("fx.QT.Second:two three")}},
-		{TEXT("fx.QT.Second two\r\n \t \r\nr.QT.First one\r\n"), {TEXT("fx.QT.Second:two"), TEXT("r.QT.First:one")}},
-		{TEXT("\n\n   \n"), {}},
-		{TEXT(""), {}},
+		{TEXT("  r.QT.First one  \n\n\tfx.QT.Second two three\t"), TEXT("one"), TEXT("two three")},
+		{TEXT("fx.QT.Second two\r\n \t \r\nr.QT.First one\r\nr.QT.First later\r\n"), TEXT("later"), TEXT("two")},
+		{TEXT("\n\n   \n"), TEXT("unset"), TEXT("unset")},
+		{TEXT(""), TEXT("unset"), TEXT("unset")},
 	};
 	for (const auto& Case : Cases)
 	{
 		FLogCapture Log;
-		Calls.Reset();
-		AZ4RecommendedSettingsActor::ApplySettings(Case.Text, World);
-		EXPECT_EQ(Calls, Case.Expected) << *FString(Case.Text);
-		EXPECT_EQ(CountLinesContaining(Log, TEXT("Command not recognized")), 0) << *FString(Case.Text);
+		First->Set(TEXT("unset"));
+		Second->Set(TEXT("unset"));
+		AZ4RecommendedSettingsActor::ApplySettings(Case.Text, NewObject<UWorld>());
+		EXPECT_EQ(First->GetString(), Case.First) << *FString(Case.Text);
+		EXPECT_EQ(Second->GetString(), Case.Second) << *FString(Case.Text);
+		EXPECT_EQ(Log.Count(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning), 0) << *FString(Case.Text);
 	}
-	EXPECT_EQ(RanIn, World);
+}
+
+// The text travels inside the pak to every player's client, so a line that is not a captured setting never runs.
+TEST_F(FRecommendedSettingsActorTest, ApplyRunsOnlySettingsOfTheCapturedGroupsAndWarnsOfEveryOtherLine)
+{
+	IConsoleVariable* Captured = Register(TEXT("r.QT.Captured"), 1, RenderThreadSafe);
+	IConsoleVariable* Outside = Register(TEXT("t.QT.Outside"), 1, RenderThreadSafe);
+	IConsoleVariable* NoValue = Register(TEXT("grass.QT.NoValue"), 1, RenderThreadSafe);
+	TArray<FString> Calls;
+	for (const TCHAR* Command : {TEXT("quit"), TEXT("exit"), TEXT("exec"), TEXT("open"), TEXT("r.QT.Command")})
+	{
+		RegisterRecordingCommand(Command, ECVF_Default, Calls);
+	}
+
+	const TCHAR* const Skipped[] = {
+		TEXT("quit"),
+		TEXT("exit"),
+		TEXT("exec x"),
+		TEXT("open /Game/Maps/L_Other"),
+		TEXT("r.QT.Command 1"),
+		TEXT("t.QT.Outside 2"),
+		TEXT("r.QT.Unknown 2"),
+		TEXT("grass.QT.NoValue"),
+	};
+	FString Text = TEXT(" \n\t\nr.QT.Captured 5\n\n");
+	for (const TCHAR* Line : Skipped)
+	{
+		Text += FString(Line) + TEXT("\n  \n");
+	}
+
+	FLogCapture Log;
+	AZ4RecommendedSettingsActor::ApplySettings(Text, nullptr);
+
+	EXPECT_EQ(Captured->GetInt(), 5);
+	EXPECT_EQ(Outside->GetInt(), 1);
+	EXPECT_EQ(NoValue->GetInt(), 1);
+	EXPECT_TRUE(Calls.IsEmpty()) << *FString::Join(Calls, TEXT(", "));
+	EXPECT_EQ(Log.Count(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning), static_cast<int32>(UE_ARRAY_COUNT(Skipped)));
+	for (const TCHAR* Line : Skipped)
+	{
+		EXPECT_TRUE(Log.Contains(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning, FString::Printf(TEXT("\"%s\""), Line))) << *FString(Line);
+	}
+	EXPECT_EQ(CountLinesContaining(Log, TEXT("Command not recognized")), 0);
 }
 
 TEST_F(FRecommendedSettingsActorTest, CapturedSettingsAppliedToAChangedConsoleGiveBackTheSameValues)
@@ -292,20 +333,17 @@ TEST_F(FRecommendedSettingsActorTest, BadLinesAreReportedAndEveryOtherLineStillR
 	IConsoleVariable* Int = Register(TEXT("r.QT.Int"), 1, RenderThreadSafe);
 	IConsoleVariable* Float = Register(TEXT("r.QT.Float"), 1.0f, RenderThreadSafe);
 	IConsoleVariable* ReadOnly = Register(TEXT("r.QT.ReadOnly"), 7, ECVF_ReadOnly | ECVF_RenderThreadSafe);
-	TArray<FString> Calls;
-	RegisterRecordingCommand(TEXT("fx.QT.Command"), ECVF_Default, Calls);
 
 	FLogCapture Log;
-	AZ4RecommendedSettingsActor::ApplySettings(TEXT("r.QT.Int 5\nr.QT.Missing 1\nr.QT.Float abc\n \t \nfx.QT.Command "
-													"ok\nr.QT.Int notanumber\nr.QT.ReadOnly 8\nr.QT.Float 2.5\n"),
+	AZ4RecommendedSettingsActor::ApplySettings(TEXT("r.QT.Int 5\nr.QT.Missing 1\nr.QT.Float abc\n \t \nr.QT.Int "
+													"notanumber\nr.QT.ReadOnly 8\nr.QT.Float 2.5\n"),
 											   nullptr);
 
 	EXPECT_EQ(Int->GetInt(), 5);
 	EXPECT_FLOAT_EQ(Float->GetFloat(), 2.5f);
 	EXPECT_EQ(ReadOnly->GetInt(), 7);
-	EXPECT_EQ(Calls, TArray<FString>({TEXT("fx.QT.Command:ok")}));
-	EXPECT_EQ(CountLinesContaining(Log, TEXT("Command not recognized: r.QT.Missing 1")), 1);
-	EXPECT_EQ(CountLinesContaining(Log, TEXT("Command not recognized")), 1);
+	EXPECT_EQ(Log.Count(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning), 1);
+	EXPECT_TRUE(Log.Contains(FName(TEXT("Z4LogSDK")), ELogVerbosity::Warning, TEXT("r.QT.Missing 1")));
 	EXPECT_EQ(CountLinesContaining(Log, TEXT("Error: r.QT.Float takes a number, not \"abc\"")), 1);
 	EXPECT_EQ(CountLinesContaining(Log, TEXT("Error: r.QT.Int takes a whole number, not \"notanumber\"")), 1);
 	EXPECT_EQ(CountLinesContaining(Log, TEXT("Error: r.QT.ReadOnly is read only!")), 1);

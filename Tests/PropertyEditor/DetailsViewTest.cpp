@@ -6,6 +6,7 @@
 #include "IDetailGroup.h"
 #include "Modules/ModuleManager.h"
 #include "PropertyEditorModule.h"
+#include "PropertyHandle.h"
 #include "StandIn/DetailsView.h"
 #include "StandIn/TestProject.h"
 #include "UObject/Package.h"
@@ -235,4 +236,37 @@ TEST_F(FDetailsViewTest, CustomizationSeesEveryObjectInOrder)
 
 	View.SetObjects({});
 	EXPECT_EQ(View.Paint(), TEXT(""));
+}
+
+// The handles of the view's rows edit as the rows do: a set value marks the package dirty; text that is no value of
+// the property's type, a resize of a fixed-size array and a row the view does not show change nothing.
+TEST_F(FDetailsViewTest, PropertyHandlesEditWhatTheRowsLetAUserEdit)
+{
+	Package->Data.Assets.AddDefaulted();
+	Package->GetPackage()->SetDirtyFlag(false);
+	FDetailsView View;
+	View.SetObject(Package);
+
+	const TSharedRef<IPropertyHandle> Version = View.GetPropertyHandle(TEXT("Data.Version"));
+	ASSERT_TRUE(Version->IsValidHandle());
+	EXPECT_EQ(Version->SetValueFromFormattedString(TEXT("1.5x")), FPropertyAccess::Fail);
+	EXPECT_FLOAT_EQ(Package->Data.Version, 0.1f);
+	EXPECT_FALSE(Package->GetPackage()->IsDirty());
+	EXPECT_EQ(Version->SetValueFromFormattedString(TEXT("1.5")), FPropertyAccess::Success);
+	EXPECT_FLOAT_EQ(Package->Data.Version, 1.5f);
+	EXPECT_TRUE(Package->GetPackage()->IsDirty());
+
+	const TSharedRef<IPropertyHandle> Assets = View.GetPropertyHandle(TEXT("Data.Assets"));
+	EXPECT_EQ(Assets->SetValueFromFormattedString(TEXT("()")), FPropertyAccess::Fail) << "EditFixedSize";
+	EXPECT_EQ(Package->Data.Assets.Num(), 1);
+	const TSharedPtr<IPropertyHandle> Tags = Assets->GetChildHandle(0)->GetChildHandle(TEXT("Tags"));
+	ASSERT_TRUE(Tags.IsValid());
+	EXPECT_EQ(Tags->SetValueFromFormattedString(TEXT("(Wood,\"Old, worn\")")), FPropertyAccess::Success);
+	ASSERT_EQ(Package->Data.Assets[0].Tags.Num(), 2);
+	EXPECT_EQ(Package->Data.Assets[0].Tags[1], FName(TEXT("Old, worn")));
+	EXPECT_EQ(Tags->SetValueFromFormattedString(TEXT("(Wood")), FPropertyAccess::Fail);
+	EXPECT_EQ(Package->Data.Assets[0].Tags.Num(), 2);
+
+	EXPECT_FALSE(View.GetPropertyHandle(TEXT("Data.bIsPakedInSDK"))->IsValidHandle()) << "not editable, so not shown";
+	EXPECT_FALSE(View.GetPropertyHandle(TEXT("Data.Missing"))->IsValidHandle());
 }

@@ -52,7 +52,23 @@ TEST(StandInEditorBadInputTest, EachProblemGivesOneLineNamingItAndANonZeroExit)
 		{"button the panel does not show", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Details", "-Click=Make Pak"}, 2,
 		 "-Click=\"Make Pak\": the panel shows no button with this label; it shows: Add All Assets, Remove All Assets, Find Dependencies, Apply Cook Settings, Make Pak File, Log Pak File"},
 		{"panel action without the panel", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Click=Make Pak File"}, 2, "act on the details panel: open it with -Details"},
+		{"property edit without the panel", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Set=Data.Name=Inn"}, 2, "act on the details panel: open it with -Details"},
 		{"new package that exists", nullptr, {"SampleProject.uproject", "-NewPackage=/Game/Tavern/TavernPack"}, 1, "the package exists already"},
+		{"remove button of a row not shown", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Details", "-Click=Remove:/Game/Tavern/Meshes/SM_Sofa"}, 2,
+		 "-Click=\"Remove:/Game/Tavern/Meshes/SM_Sofa\": the panel shows no row with a \"Remove\" button"},
+		{"unknown property", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Details", "-Set=Data.Nmae=Inn"}, 2,
+		 "-Set=Data.Nmae=Inn: the details panel shows no property Nmae in Data; Data shows: PackId, Name, Version, Thumbnail, Assets, Skeletons, Animations"},
+		{"value not of the property's type", nullptr, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Details", "-Set=Data.Version=one"}, 2,
+		 "-Set=Data.Version=one: 'one' is not a value of Data.Version (float)"},
+		{"read-only property", nullptr, {"SampleProject.uproject", "-Level=/Game/Tavern/Maps/L_Tavern", "-Place=Quillon/Recommended Settings", "-Select=Recommended Settings", "-Set=Settings=r.BloomQuality 0"}, 2,
+		 "-Set=Settings=r.BloomQuality 0: Settings is read-only in the details panel"},
+		{"unknown level", nullptr, {"SampleProject.uproject", "-Level=/Game/Tavern/Maps/L_Attic"}, 1, "-Level=/Game/Tavern/Maps/L_Attic: there is no level /Game/Tavern/Maps/L_Attic in this project"},
+		{"unknown actor label", nullptr, {"SampleProject.uproject", "-Level=/Game/Tavern/Maps/L_Tavern", "-Select=Barkeeper"}, 2,
+		 "-Select=\"Barkeeper\": the level has no actor with this label; it has: BP_Torch_C_0, BP_Torch_C_1, BP_Crate_C_0"},
+		{"unknown placement item", nullptr, {"SampleProject.uproject", "-Level=/Game/Tavern/Maps/L_Tavern", "-Place=Quillon/Fog"}, 2,
+		 "-Place=\"Quillon/Fog\": the placement mode has no such item; it has: Quillon/Recommended Settings"},
+		{"level action without a level", nullptr, {"SampleProject.uproject", "-Select=Recommended Settings"}, 2, "-Select=\"Recommended Settings\" acts on a level: open one first with -Level="},
+		{"surface the editor does not draw", nullptr, {"SampleProject.uproject", "-Show=Outliner"}, 2, "-Show=Outliner: the editor shows ContentBrowser:/Game/<folder>, NewAssetMenu or Placement"},
 	};
 	for (const auto& Case : Cases)
 	{
@@ -77,7 +93,9 @@ TEST(StandInEditorBadInputTest, HelpExplainsTheEditorInOneScreen)
 	const ProgramTest::FProcessResult Result = RunEditor(Project, {"-help"});
 	EXPECT_EQ(Result.ExitCode, 0);
 	EXPECT_LE(std::count(Result.Output.begin(), Result.Output.end(), '\n'), 40) << Result.Output;
-	for (const char* Option : {"-Package=", "-Run=", "-Details", "-Click=", "-Pick=", "-Search=", "-Answer=", "-NewPackage=", "-MakeContent=", "-Verbose", "Docs/ContentDescription.md", "Exit codes",
+	for (const char* Option : {"-Package=", "-Run=", "-Details", "-Click=", "Remove:", "-Pick=", "-Search=", "-Set=", "-SaveAll", "-Level=", "-Place=", "-Select=", "-SaveLevel", "-Console=",
+							   "-Show=", "-ReloadPlugin", "-Answer=", "-NewPackage=", "-MakeContent=", "-Verbose", "ApplyRecommendedSettings",
+							   "Docs/ContentDescription.md", "Exit codes", "3 a step failed", "4 an error was logged", "5 a dialog had no answer",
 							   "AddAllAssets", "RemoveAllAssets", "FindDependencies", "CopyDependencies", "ApplyCookSettings", "CookContent", "CookAssets", "MakePakFile", "LogPakFile"})
 	{
 		EXPECT_NE(Result.Output.find(Option), std::string::npos) << Option;

@@ -86,7 +86,7 @@ TEST(StandInEditorFlowTest, DialogWithoutAnAnswerStopsTheRunInsteadOfGuessing)
 {
 	FSampleProjectCopy Project;
 	const ProgramTest::FProcessResult Result = RunEditor(Project, {"SampleProject.uproject", "-Package=/Game/Tavern/TavernPack", "-Run=AddAllAssets,FindDependencies,MakePakFile"});
-	EXPECT_EQ(Result.ExitCode, 1);
+	EXPECT_EQ(Result.ExitCode, 5);
 	EXPECT_NE(Result.Output.find("Error: A message dialog was shown with no answer for it: \"Message\" (Ok, Cancel): 1 assets are outside of this package's directory."), std::string::npos) << Result.Output;
 	EXPECT_FALSE(std::filesystem::exists(UE::StandIn::ToUtf8(Project.GetProjectDir() + TEXT("Paks"))));
 }

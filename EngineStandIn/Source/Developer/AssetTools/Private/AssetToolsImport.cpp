@@ -16,8 +16,8 @@
 
 namespace
 {
-	// The long package path of the content folder to import into. The task names a content path; a folder on
-	// disk under a mounted content folder (as some callers give) is taken to mean that content folder.
+	// The long package path of the content folder to import into. The task names a content path (/Game/Folder), as
+	// the engine's import does; a folder on disk is no place in the content, even one under a content folder.
 	bool ResolveDestinationPath(const FString& DestinationPath, FString& OutPackagePath)
 	{
 		FString Path = DestinationPath;
@@ -30,12 +30,6 @@ namespace
 		{
 			OutPackagePath = Path;
 			return true;
-		}
-		FString PackageName;
-		if (!Path.IsEmpty() && FPackageName::TryConvertFilenameToLongPackageName(Path + TEXT("/A"), PackageName))
-		{
-			OutPackagePath = FPackageName::GetLongPackagePath(PackageName);
-			return FPackageName::IsValidLongPackageName(PackageName);
 		}
 		return false;
 	}

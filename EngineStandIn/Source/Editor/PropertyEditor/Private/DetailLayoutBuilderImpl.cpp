@@ -1,10 +1,11 @@
 #include "DetailLayoutBuilderImpl.h"
 
-#include "GameFramework/Actor.h"
 #include "IDetailCustomization.h"
+#include "PropertyHandleImpl.h"
 #include "StandIn/DetailsView.h"
 #include "UObject/Class.h"
 #include "UObject/UnrealType.h"
+#include "Widgets/Input/SButton.h"
 
 namespace
 {
@@ -27,6 +28,22 @@ namespace
 			}
 		}
 		return Common;
+	}
+
+	// "CaptureSettings" as "Capture Settings", as the engine's FName::NameToDisplayString shows a name.
+	FString NameToDisplayString(const FString& Name)
+	{
+		FString Display;
+		for (int32 Index = 0; Index < Name.Len(); ++Index)
+		{
+			const TCHAR Char = Name[Index];
+			if (Index > 0 && FChar::IsUpper(Char) && !FChar::IsUpper(Name[Index - 1]))
+			{
+				Display.AppendChar(TEXT(' '));
+			}
+			Display.AppendChar(Char);
+		}
+		return Display;
 	}
 
 	// A property's category is the first part of its Category metadata ("Asset Data|Meshes" is "Asset Data").
@@ -67,6 +84,23 @@ IDetailCategoryBuilder& FDetailLayoutBuilderImpl::EditCategory(FName CategoryNam
 	return Category;
 }
 
+TSharedRef<IPropertyHandle> FDetailLayoutBuilderImpl::GetProperty(const FName PropertyPath, const UStruct* ClassOutermost, FName InstanceName) const
+{
+	TArray<FString> Names;
+	PropertyPath.ToString().ParseIntoArray(Names, TEXT("."));
+	const FProperty* Top = BaseClass && !Names.IsEmpty() ? BaseClass->FindPropertyByName(FName(*Names[0])) : nullptr;
+	if (!Top || !FPropertyHandleImpl::IsPropertyShown(*Top, Objects))
+	{
+		return MakeShared<FPropertyHandleImpl>();
+	}
+	TSharedPtr<IPropertyHandle> Handle = MakeShared<FPropertyHandleImpl>(Objects, TArray<FPropertyHandleImpl::FStep>{{Top, INDEX_NONE}});
+	for (int32 Index = 1; Index < Names.Num() && Handle; ++Index)
+	{
+		Handle = Handle->GetChildHandle(FName(*Names[Index]), false);
+	}
+	return Handle ? Handle.ToSharedRef() : MakeShared<FPropertyHandleImpl>();
+}
+
 void FDetailLayoutBuilderImpl::ForceRefreshDetails()
 {
 	if (View)
@@ -94,7 +128,7 @@ void FDetailLayoutBuilderImpl::Build(const FCustomDetailLayoutNameMap& Registere
 	{
 		for (TFieldIterator<FProperty> It(Class, EFieldIteratorFlags::ExcludeSuper); It; ++It)
 		{
-			if (IsPropertyVisible(**It))
+			if (FPropertyHandleImpl::IsPropertyShown(**It, Objects))
 			{
 				PropertyRows.Emplace(GetPropertyCategory(**It, *Class), *It);
 			}
@@ -125,6 +159,50 @@ void FDetailLayoutBuilderImpl::Build(const FCustomDetailLayoutNameMap& Registere
 	for (const TPair<FName, const FProperty*>& Row : PropertyRows)
 	{
 		FindOrAddCategory(Row.Key).AddPropertyRow(*Row.Value);
+	}
+	AddCallInEditorButtons(ClassChain);
+}
+
+void FDetailLayoutBuilderImpl::AddCallInEditorButtons(const TArray<UClass*>& ClassChain)
+{
+	// A function marked CallInEditor is a button in its category that calls it on every object shown.
+	for (UClass* Class : ClassChain)
+	{
+		for (UField* Field = Class->Children; Field; Field = Field->Next)
+		{
+			UFunction* Function = Cast<UFunction>(Field);
+			if (!Function || !Function->HasMetaData(TEXT("CallInEditor")) || !Function->Invoker)
+			{
+				continue;
+			}
+			const FString& CategoryMeta = Function->GetMetaData(TEXT("Category"));
+			FString Category = CategoryMeta;
+			CategoryMeta.Split(TEXT("|"), &Category, nullptr);
+			const FString& DisplayNameMeta = Function->GetMetaData(TEXT("DisplayName"));
+			const FText Label = FText::FromString(DisplayNameMeta.IsEmpty() ? NameToDisplayString(Function->GetName()) : DisplayNameMeta);
+			const TArray<TWeakObjectPtr<UObject>> CalledOn = Objects;
+			const FNativeFunctionInvoker Invoker = Function->Invoker;
+			FindOrAddCategory(Category.IsEmpty() ? Class->GetFName() : FName(*Category)).AddCustomRow(Label)
+			.WholeRowContent()
+			[
+				SNew(SButton)
+				.Text(Label)
+				.ToolTipText(Function->GetToolTipText())
+				.OnClicked(FOnClicked::CreateLambda([CalledOn, Invoker]()
+				{
+					// The engine records a transaction for the objects, which marks their packages dirty.
+					for (const TWeakObjectPtr<UObject>& Object : CalledOn)
+					{
+						if (UObject* Live = Object.Get())
+						{
+							Live->Modify();
+							Invoker(Live);
+						}
+					}
+					return FReply::Handled();
+				}))
+			];
+		}
 	}
 }
 
@@ -157,32 +235,4 @@ FDetailCategoryImpl& FDetailLayoutBuilderImpl::FindOrAddCategory(FName CategoryN
 	FDetailCategoryImpl& Category = *Categories.Add_GetRef(MakeUnique<FDetailCategoryImpl>(CategoryName, *this));
 	Category.SetSortOrder(NextSortOrder++);
 	return Category;
-}
-
-bool FDetailLayoutBuilderImpl::IsPropertyVisible(const FProperty& Property) const
-{
-	if (!Property.HasAnyPropertyFlags(CPF_Edit) || Property.HasAnyPropertyFlags(CPF_Deprecated))
-	{
-		return false;
-	}
-	// EditDefaultsOnly hides a property on placed actors; assets (a data asset, a package) still show it.
-	// EditInstanceOnly hides it on class defaults and archetypes.
-	for (const TWeakObjectPtr<UObject>& Object : Objects)
-	{
-		const UObject* Live = Object.Get();
-		if (!Live)
-		{
-			continue;
-		}
-		const bool bIsTemplate = Live->IsTemplate();
-		if (Property.HasAnyPropertyFlags(CPF_DisableEditOnInstance) && !bIsTemplate && Live->IsA(AActor::StaticClass()))
-		{
-			return false;
-		}
-		if (Property.HasAnyPropertyFlags(CPF_DisableEditOnTemplate) && bIsTemplate)
-		{
-			return false;
-		}
-	}
-	return true;
 }

@@ -22,6 +22,7 @@ public:
 	virtual IDetailCategoryBuilder& EditCategory(FName CategoryName, const FText& NewLocalizedDisplayName = FText::GetEmpty(),
 												 ECategoryPriority::Type CategoryType = ECategoryPriority::Default) override;
 	virtual void HideCategory(FName CategoryName) override { HiddenCategories.Add(CategoryName); }
+	virtual TSharedRef<IPropertyHandle> GetProperty(const FName PropertyPath, const UStruct* ClassOutermost = nullptr, FName InstanceName = NAME_None) const override;
 	virtual void ForceRefreshDetails() override;
 	virtual UClass* GetBaseClass() const override { return BaseClass; }
 
@@ -36,7 +37,7 @@ public:
 
 private:
 	FDetailCategoryImpl& FindOrAddCategory(FName CategoryName);
-	bool IsPropertyVisible(const FProperty& Property) const;
+	void AddCallInEditorButtons(const TArray<UClass*>& ClassChain);
 
 	TArray<TWeakObjectPtr<UObject>> Objects;
 	UClass* BaseClass = nullptr;

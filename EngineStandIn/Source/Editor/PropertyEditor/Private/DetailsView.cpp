@@ -5,6 +5,8 @@
 #include "Modules/ModuleManager.h"
 #include "PropertyCustomizationHelpers.h"
 #include "PropertyEditorModule.h"
+#include "PropertyHandleImpl.h"
+#include "UObject/UnrealType.h"
 #include "StandIn/WidgetTextPainter.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Text/STextBlock.h"
@@ -197,6 +199,33 @@ namespace UE::StandIn
 		}
 	}
 
+	void FDetailsView::PaintPropertyRow(FWidgetTextPainter& Painter, const FDetailRowEntry& Entry) const
+	{
+		// A struct or a container shows its members in rows of their own, folded here; a single value shows beside
+		// the name, and a multi-line one below it.
+		FString Line = Entry.GetFilterText().ToString();
+		const TSharedRef<IPropertyHandle> Handle = GetPropertyHandle(Entry.Property->GetFName());
+		const bool bSingleValue = !CastField<FStructProperty>(Entry.Property) && !CastField<FArrayProperty>(Entry.Property)
+			&& !CastField<FMapProperty>(Entry.Property) && !CastField<FSetProperty>(Entry.Property);
+		FString Value;
+		const bool bHasValue = bSingleValue && Handle->GetValueAsFormattedString(Value) == FPropertyAccess::Success && !Value.IsEmpty();
+		if (Handle->IsValidHandle() && !Handle->IsEditable())
+		{
+			Line += TEXT(" (read-only)");
+		}
+		if (bHasValue && !Value.Contains(TEXT("\n")))
+		{
+			Painter.AddLine(Line + TEXT(": ") + Value);
+			return;
+		}
+		Painter.AddLine(Line);
+		if (bHasValue)
+		{
+			FScopedTextIndent ValueIndent(Painter);
+			Painter.AddLines(Value);
+		}
+	}
+
 	FString FDetailsView::Paint()
 	{
 		FWidgetTextPainter Painter;
@@ -228,11 +257,32 @@ namespace UE::StandIn
 				}
 				else
 				{
-					Painter.AddLine(Row.Entry->GetFilterText().ToString());
+					PaintPropertyRow(Painter, *Row.Entry);
 				}
 			}
 		}
 		return Painter.ToString();
+	}
+
+	TSharedRef<IPropertyHandle> FDetailsView::GetPropertyHandle(FName PropertyPath) const
+	{
+		return Layout ? Layout->GetProperty(PropertyPath) : TSharedRef<IPropertyHandle>(MakeShared<FPropertyHandleImpl>());
+	}
+
+	TArray<FString> FDetailsView::GetPropertyNames() const
+	{
+		TArray<FString> Names;
+		for (const FShownCategory& Category : GetShownLayout(Layout.Get(), [](const FText&) { return true; }))
+		{
+			for (const FShownRow& Row : Category.Rows)
+			{
+				if (Row.Entry->Property)
+				{
+					Names.Add(Row.Entry->Property->GetName());
+				}
+			}
+		}
+		return Names;
 	}
 
 	TArray<FString> FDetailsView::GetCategoryNames() const
@@ -264,9 +314,9 @@ namespace UE::StandIn
 		return Texts;
 	}
 
-	TArray<TSharedRef<SWidget>> FDetailsView::GetShownWidgets() const
+	TArray<TArray<TSharedRef<SWidget>>> FDetailsView::GetShownRowWidgets() const
 	{
-		TArray<TSharedRef<SWidget>> Widgets;
+		TArray<TArray<TSharedRef<SWidget>>> Rows;
 		for (const FShownCategory& Category : GetShownLayout(Layout.Get(), [this](const FText& Text) { return MatchesSearch(Text); }))
 		{
 			for (const FShownRow& Row : Category.Rows)
@@ -278,12 +328,23 @@ namespace UE::StandIn
 				}
 				for (const FDetailWidgetRow* WidgetRow : WidgetRows)
 				{
+					TArray<TSharedRef<SWidget>>& Widgets = Rows.AddDefaulted_GetRef();
 					for (const TSharedRef<SWidget>& Widget : GetRowWidgets(*WidgetRow))
 					{
 						CollectWidgets(Widget, Widgets);
 					}
 				}
 			}
+		}
+		return Rows;
+	}
+
+	TArray<TSharedRef<SWidget>> FDetailsView::GetShownWidgets() const
+	{
+		TArray<TSharedRef<SWidget>> Widgets;
+		for (const TArray<TSharedRef<SWidget>>& Row : GetShownRowWidgets())
+		{
+			Widgets.Append(Row);
 		}
 		return Widgets;
 	}
@@ -313,6 +374,80 @@ namespace UE::StandIn
 			}
 		}
 		return EDetailsViewActionResult::NotFound;
+	}
+
+	namespace
+	{
+		TSharedPtr<SButton> FindButton(const TArray<TSharedRef<SWidget>>& Widgets, const FString& Label)
+		{
+			for (const TSharedRef<SWidget>& Widget : Widgets)
+			{
+				if (dynamic_cast<SButton*>(Widget.Get()) && GetButtonLabel(StaticCastSharedRef<SButton>(Widget)) == Label)
+				{
+					return StaticCastSharedRef<SButton>(Widget);
+				}
+			}
+			return nullptr;
+		}
+
+		// The texts a row shows outside its buttons.
+		TArray<FString> GetRowTexts(const TArray<TSharedRef<SWidget>>& Widgets)
+		{
+			TArray<FString> Texts;
+			TSet<const SWidget*> InsideButtons;
+			for (const TSharedRef<SWidget>& Widget : Widgets)
+			{
+				if (dynamic_cast<SButton*>(Widget.Get()))
+				{
+					TArray<TSharedRef<SWidget>> Content;
+					CollectWidgets(Widget, Content);
+					for (const TSharedRef<SWidget>& Inner : Content)
+					{
+						InsideButtons.Add(&*Inner);
+					}
+				}
+			}
+			for (const TSharedRef<SWidget>& Widget : Widgets)
+			{
+				const STextBlock* Text = dynamic_cast<const STextBlock*>(Widget.Get());
+				if (Text && !InsideButtons.Contains(Widget.operator->()))
+				{
+					Texts.Add(Text->GetText().ToString());
+				}
+			}
+			return Texts;
+		}
+	}
+
+	EDetailsViewActionResult FDetailsView::ClickButtonInRow(const FString& RowText, const FString& Label)
+	{
+		for (const TArray<TSharedRef<SWidget>>& Row : GetShownRowWidgets())
+		{
+			const TSharedPtr<SButton> Button = FindButton(Row, Label);
+			if (Button && GetRowTexts(Row).Contains(RowText))
+			{
+				if (!Button->IsEnabled())
+				{
+					return EDetailsViewActionResult::Disabled;
+				}
+				Button->SimulateClick();
+				return EDetailsViewActionResult::Done;
+			}
+		}
+		return EDetailsViewActionResult::NotFound;
+	}
+
+	TArray<FString> FDetailsView::GetRowTextsWithButton(const FString& Label) const
+	{
+		TArray<FString> Texts;
+		for (const TArray<TSharedRef<SWidget>>& Row : GetShownRowWidgets())
+		{
+			if (FindButton(Row, Label))
+			{
+				Texts.Add(FString::Join(GetRowTexts(Row), TEXT(" ")));
+			}
+		}
+		return Texts;
 	}
 
 	EDetailsViewActionResult FDetailsView::PickAsset(const FString& AssetPath)

@@ -6,14 +6,21 @@ namespace UE::StandInEditor
 {
 	namespace
 	{
-		FString ListOperationsWithSummaries()
+		// The operations' names, a few to a line.
+		FString ListOperationNames()
 		{
 			FString List;
+			FString Line = TEXT(" ");
 			for (const FEditorOperation& Operation : GetEditorOperations())
 			{
-				List += FString::Printf(TEXT("  %-19s %s\n"), Operation.Name, Operation.Summary);
+				if (Line.Len() + FCString::Strlen(Operation.Name) > 96)
+				{
+					List += Line + TEXT("\n");
+					Line = TEXT(" ");
+				}
+				Line += FString::Printf(TEXT(" %s"), Operation.Name);
 			}
-			return List;
+			return List + Line + TEXT("\n");
 		}
 	}
 
@@ -21,34 +28,39 @@ namespace UE::StandInEditor
 	{
 		return FString::Printf(TEXT(
 			"StandInEditor: the headless editor. It opens a project as the editor does (engine and plug-in\n"
-			"modules, content mounted from Content/ and Plugins/QuillonSDKBase/) and runs a creator's work on it.\n"
-			"\n"
-			"Usage: StandInEditor <Project>.uproject [options]\n"
+			"modules, content from Content/ and Plugins/QuillonSDKBase/) and runs a creator's work on it.\n"
+			"Usage: StandInEditor <Project>.uproject [options]; steps run in the order given (README: examples)\n"
 			"\n"
 			"  -Package=/Game/MyPack/MyPackage   the package asset to work on\n"
-			"  -Run=Name,Name,...                operations (below), in the order given\n"
-			"  -Details                          opens the package's editor and draws its details panel; then\n"
-			"  -Click=\"Label\" -Pick=<asset> -Search=<text>   act on the panel, in order with -Run (repeatable)\n"
-			"  -Answer=Ok,Cancel,...             answers for dialogs, in the order they come up\n"
-			"  -Answer=\"Title=Yes\"               the answer for every dialog with that title\n"
-			"                                    (with no answer, a dialog asks on the terminal or stops the run)\n"
-			"  -NewPackage=/Game/MyPack/MyPackage   makes a package asset from the new-asset menu\n"
+			"  -NewPackage=/Game/MyPack/MyPackage   makes it from the new-asset menu first\n"
 			"  -MakeContent=<file>.json          makes the assets a content description lists\n"
 			"                                    (format: Docs/ContentDescription.md)\n"
+			"  -Run=Name,Name,...                operations (below)\n"
+			"  -Details                          opens the package's editor and draws its details panel\n"
+			"  -Click=\"Label\"                    clicks a button of the panel; -Click=\"Remove:/Game/MyPack/SM_A\"\n"
+			"                                    the Remove button in the row of that main asset\n"
+			"  -Pick=<asset> -Search=<text>      adds an asset with the panel's picker; filters the panel's rows\n"
+			"  -Set=\"Data.Name=My Pack\"          sets a property as its row does (Data.Assets[0].Tags=(A,B))\n"
+			"  -SaveAll                          saves every changed package, as File > Save All does\n"
+			"  -Level=/Game/MyPack/L_Level       opens a level; then -Place=\"Quillon/Recommended Settings\" places\n"
+			"                                    an item of the placement mode, -Select=\"Label\" draws an actor's\n"
+			"                                    details (for -Click and -Set), -SaveLevel saves the level\n"
+			"  -Console=\"r.Variable 1\"           runs a line in the editor's console\n"
+			"  -Show=Placement|NewAssetMenu|ContentBrowser:/Game/MyPack   draws that part of the editor\n"
+			"  -ReloadPlugin                     shuts the plug-in's modules down and starts them again\n"
+			"  -Answer=Ok,Cancel,...             answers dialogs in the order they come up; -Answer=\"Title=Yes\"\n"
+			"                                    every dialog with that title (else the terminal is asked)\n"
 			"  -Verbose                          prints every log line, not only warnings and errors\n"
-			"  -help                             this text\n"
 			"\n"
-			"Operations (the package's buttons; CookContent needs no package). After each one the editor ticks\n"
-			"until the cook and the programs it started have finished; a summary of the package ends the run.\n"
+			"Operations: the package's buttons of those names, CookContent (the editor's Cook Content for\n"
+			"Windows) and ApplyRecommendedSettings (the open level's, as the client applies them). Each step\n"
+			"waits for the cook and the programs it started to end; a summary of the package ends the run.\n"
 			"%s"
 			"\n"
-			"Example, through the panel (-Run=AddAllAssets,FindDependencies,... does the same without it):\n"
-			"  StandInEditor MyProject.uproject -Package=/Game/MyPack/MyPackage -Details \\\n"
-			"      -Answer=\"Restart Required=No,Message=Ok\" -Click=\"Add All Assets\" -Click=\"Find Dependencies\" \\\n"
-			"      -Click=\"Apply Cook Settings\" -Run=CookContent -Click=\"Make Pak File\" -Click=\"Log Pak File\"\n"
-			"\n"
-			"Exit codes: 0 done; 1 the project, package or content description cannot be used; 2 the command\n"
-			"line is wrong.\n"),
-			*ListOperationsWithSummaries());
+			"Exit codes: 0 done; 1 the project, package, level or content description cannot be used; 2 the\n"
+			"command line is wrong or asks for what the editor does not show (a button, row, property, actor,\n"
+			"item), a read-only property or a value of the wrong type; 3 a step failed (a cook with failed\n"
+			"packages, a program reported as failed); 4 an error was logged; 5 a dialog had no answer.\n"),
+			*ListOperationNames());
 	}
 }

@@ -1,6 +1,7 @@
 #include "EditorLogDevice.h"
 
 #include "EditorConsole.h"
+#include "EditorRunOutcome.h"
 
 namespace UE::StandInEditor
 {
@@ -22,6 +23,10 @@ namespace UE::StandInEditor
 		if (bMuted)
 		{
 			return;
+		}
+		if (Outcome)
+		{
+			Outcome->NoteLogLine(Level, Category, V);
 		}
 		if (Category == MessageDialogCategory)
 		{

@@ -6,6 +6,7 @@
 namespace UE::StandInEditor
 {
 	class FEditorConsole;
+	class FEditorRunOutcome;
 
 	// Prints log lines in the engine's form ("Category: Warning: text"): warnings and errors always, plain
 	// log lines when verbose, and every message dialog with its answer.
@@ -20,9 +21,13 @@ namespace UE::StandInEditor
 		// While muted nothing is printed: the caller reports what went wrong in a line of its own.
 		void SetMuted(bool bInMuted) { bMuted = bInMuted; }
 
+		// Errors logged while not muted are noted here.
+		void SetOutcome(FEditorRunOutcome* InOutcome) { Outcome = InOutcome; }
+
 	private:
 		FEditorConsole& Console;
 		bool bVerbose;
 		bool bMuted = false;
+		FEditorRunOutcome* Outcome = nullptr;
 	};
 }

@@ -1,6 +1,8 @@
 #include "EditorLoop.h"
 
+#include "Containers/Ticker.h"
 #include "EditorConsole.h"
+#include "EditorRunOutcome.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "HAL/PlatformTime.h"
@@ -15,15 +17,13 @@ namespace UE::StandInEditor
 	namespace
 	{
 		constexpr float FrameSeconds = 0.01f;
-		// Work on the ticker notices a program's end only at its next check, and may start another program
-		// then: idle means nothing has run for this long.
-		constexpr double QuietSeconds = 0.5;
 		// The editor collects garbage between frames while it works, so what nobody holds goes meanwhile.
 		constexpr double GarbageCollectionSeconds = 1.0;
 	}
 
-	FEditorLoop::FEditorLoop(FEditorConsole& InConsole, const FString& InConsoleFile)
+	FEditorLoop::FEditorLoop(FEditorConsole& InConsole, FEditorRunOutcome& InOutcome, const FString& InConsoleFile)
 		: Console(InConsole)
+		, Outcome(InOutcome)
 		, ConsoleFile(InConsoleFile)
 	{
 		IFileManager::Get().Delete(*ConsoleFile);
@@ -34,7 +34,6 @@ namespace UE::StandInEditor
 	void FEditorLoop::TickUntilIdle()
 	{
 		double LastTime = FPlatformTime::Seconds();
-		double QuietSince = LastTime;
 		double LastGarbageCollection = LastTime;
 		while (true)
 		{
@@ -48,11 +47,9 @@ namespace UE::StandInEditor
 				CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 				LastGarbageCollection = Now;
 			}
-			if (UE::StandIn::IsEditorCooking() || IsAnyProgramRunning())
-			{
-				QuietSince = Now;
-			}
-			else if (Now - QuietSince >= QuietSeconds)
+			// Work on the ticker (a watcher of a program) notices a program's end at its next check and may
+			// start another then; it is done when it takes itself off the ticker.
+			if (!UE::StandIn::IsEditorCooking() && !IsAnyProgramRunning() && !UE::StandIn::HasActiveTickers(FTSTicker::GetCoreTicker()))
 			{
 				break;
 			}
@@ -113,6 +110,10 @@ namespace UE::StandInEditor
 			{
 				Console.PrintLine(Line);
 				PrintedNotifications[Index] = Line;
+				if (Notification.CompletionState == SNotificationItem::CS_Fail)
+				{
+					Outcome.NoteFailedNotification(Notification.Text);
+				}
 			}
 		}
 	}

@@ -11,10 +11,9 @@ namespace UE::StandInEditor
 	// and the editor's own menu commands a creator uses on the way to a pak.
 	struct FEditorOperation
 	{
-		// The name given to -Run, the label the editor shows, and what it does in a few words for -help.
+		// The name given to -Run and the label the editor shows.
 		const TCHAR* Name;
 		const TCHAR* Label;
-		const TCHAR* Summary;
 		// Null for the editor's own commands, which need no package.
 		TFunction<void(UZ4Package&)> RunOnPackage;
 		TFunction<void()> RunInEditor;

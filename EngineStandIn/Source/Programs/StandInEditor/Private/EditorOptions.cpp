@@ -6,6 +6,30 @@ namespace UE::StandInEditor
 {
 	namespace
 	{
+		// The options that add a step, besides -Run.
+		struct FEditorStepOption
+		{
+			const TCHAR* Name;
+			EEditorStepKind Kind;
+			bool bNeedsValue;
+		};
+
+		// An empty search text shows every row again; the others need something to act on.
+		const FEditorStepOption StepOptions[] = {
+			{TEXT("Click"), EEditorStepKind::Click, true},
+			{TEXT("Pick"), EEditorStepKind::Pick, true},
+			{TEXT("Search"), EEditorStepKind::Search, false},
+			{TEXT("Set"), EEditorStepKind::Set, true},
+			{TEXT("SaveAll"), EEditorStepKind::SaveAll, false},
+			{TEXT("Level"), EEditorStepKind::OpenLevel, true},
+			{TEXT("Place"), EEditorStepKind::Place, true},
+			{TEXT("Select"), EEditorStepKind::Select, true},
+			{TEXT("Console"), EEditorStepKind::Console, true},
+			{TEXT("SaveLevel"), EEditorStepKind::SaveLevel, false},
+			{TEXT("Show"), EEditorStepKind::Show, true},
+			{TEXT("ReloadPlugin"), EEditorStepKind::ReloadPlugin, false},
+		};
+
 		const EAppReturnType::Type DialogButtons[] = {EAppReturnType::No, EAppReturnType::Yes, EAppReturnType::YesAll,
 													  EAppReturnType::NoAll, EAppReturnType::Cancel, EAppReturnType::Ok,
 													  EAppReturnType::Retry, EAppReturnType::Continue};
@@ -115,19 +139,16 @@ namespace UE::StandInEditor
 				// -Details=<package> names the package too.
 				return Value.IsEmpty() || SetOnce(Options.PackageName, Value, TEXT("Package"), OutError);
 			}
-			const TPair<const TCHAR*, EEditorStepKind> PanelActions[] = {
-				{TEXT("Click"), EEditorStepKind::Click}, {TEXT("Pick"), EEditorStepKind::Pick}, {TEXT("Search"), EEditorStepKind::Search}};
-			for (const TPair<const TCHAR*, EEditorStepKind>& Action : PanelActions)
+			for (const FEditorStepOption& Option : StepOptions)
 			{
-				if (Key.Equals(Action.Key, ESearchCase::IgnoreCase))
+				if (Key.Equals(Option.Name, ESearchCase::IgnoreCase))
 				{
-					// An empty search text shows every row again; a click or a pick needs something to act on.
-					if (Value.IsEmpty() && Action.Value != EEditorStepKind::Search)
+					if (Value.IsEmpty() && Option.bNeedsValue)
 					{
-						OutError = FString::Printf(TEXT("-%s needs a value"), Action.Key);
+						OutError = FString::Printf(TEXT("-%s needs a value"), Option.Name);
 						return false;
 					}
-					Options.Steps.Add({Action.Value, Value});
+					Options.Steps.Add({Option.Kind, Value});
 					return true;
 				}
 			}
@@ -138,6 +159,18 @@ namespace UE::StandInEditor
 			OutError = FString::Printf(TEXT("unknown option %s"), *Token);
 			return false;
 		}
+	}
+
+	FString DescribeStep(const FEditorStep& Step)
+	{
+		for (const FEditorStepOption& Option : StepOptions)
+		{
+			if (Option.Kind == Step.Kind)
+			{
+				return Step.Value.IsEmpty() ? FString::Printf(TEXT("-%s"), Option.Name) : FString::Printf(TEXT("-%s=\"%s\""), Option.Name, *Step.Value);
+			}
+		}
+		return Step.Value;
 	}
 
 	bool ParseEditorOptions(const TCHAR* CommandLine, FEditorOptions& OutOptions, FString& OutError)

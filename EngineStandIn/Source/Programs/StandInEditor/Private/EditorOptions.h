@@ -13,14 +13,26 @@ namespace UE::StandInEditor
 		Click,
 		Pick,
 		Search,
+		Set,
+		SaveAll,
+		OpenLevel,
+		Place,
+		Select,
+		Console,
+		SaveLevel,
+		Show,
+		ReloadPlugin,
 	};
 
 	struct FEditorStep
 	{
 		EEditorStepKind Kind;
-		// The operation's name, the button's label, the asset's path or the search text.
+		// The operation's name, the button's label, the asset's path, the search text or the property assignment.
 		FString Value;
 	};
+
+	// The step as its option gives it, such as -Click="Make Pak File", for messages.
+	FString DescribeStep(const FEditorStep& Step);
 
 	// What the command line asks for. Paths are as given; relative ones are made absolute against the
 	// folder the editor was started in.

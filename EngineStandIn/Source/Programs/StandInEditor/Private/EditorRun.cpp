@@ -7,10 +7,12 @@
 #include "EditorDetailsPanel.h"
 #include "EditorFeedbackContext.h"
 #include "EditorHelp.h"
+#include "EditorLevel.h"
 #include "EditorLogDevice.h"
 #include "EditorLoop.h"
-#include "EditorOperations.h"
 #include "EditorOptions.h"
+#include "EditorRunOutcome.h"
+#include "EditorSteps.h"
 #include "Misc/FileHelper.h"
 #include "Misc/OutputDeviceRedirector.h"
 #include "Misc/PackageName.h"
@@ -19,7 +21,6 @@
 #include "ProjectSession.h"
 #include "StandIn/ContentBrowserModel.h"
 #include "StandIn/DialogScript.h"
-#include "StandIn/EditorRestart.h"
 #include "StandIn/LogCapture.h"
 #include "UObject/StrongObjectPtr.h"
 #include "Z4Package.h"
@@ -41,39 +42,6 @@ namespace UE::StandInEditor
 		FString AbsoluteFromLaunchDir(const FString& Path)
 		{
 			return FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Path);
-		}
-
-		bool CheckSteps(const FEditorOptions& Options, FString& OutError)
-		{
-			if (Options.bShowDetails && Options.PackageName.IsEmpty())
-			{
-				OutError = TEXT("-Details shows a package's details panel: name it with -Package=/Game/MyPack/MyPackage");
-				return false;
-			}
-			for (const FEditorStep& Step : Options.Steps)
-			{
-				if (Step.Kind != EEditorStepKind::Run)
-				{
-					if (!Options.bShowDetails)
-					{
-						OutError = TEXT("-Click, -Pick and -Search act on the details panel: open it with -Details");
-						return false;
-					}
-					continue;
-				}
-				const FEditorOperation* Operation = FindEditorOperation(Step.Value);
-				if (!Operation)
-				{
-					OutError = FString::Printf(TEXT("unknown operation '%s' in -Run; the operations are: %s"), *Step.Value, *ListEditorOperationNames());
-					return false;
-				}
-				if (Operation->RunOnPackage && Options.PackageName.IsEmpty())
-				{
-					OutError = FString::Printf(TEXT("-Run=%s works on a package: name it with -Package=/Game/MyPack/MyPackage"), Operation->Name);
-					return false;
-				}
-			}
-			return true;
 		}
 
 		bool MakeContent(const FString& DescriptionFile, FEditorConsole& Console, FString& OutError)
@@ -164,61 +132,6 @@ namespace UE::StandInEditor
 			return Package;
 		}
 
-		// A restart the editor was asked for needs nothing here: the next run starts with what was saved.
-		void ReportRestartRequests(FEditorConsole& Console)
-		{
-			if (!UE::StandIn::GetEditorRestartRequests().IsEmpty())
-			{
-				Console.PrintLine(TEXT("  The editor was asked to restart: the settings saved take effect from the next run"));
-				UE::StandIn::ResetEditorRestartRequests();
-			}
-		}
-
-		void RunOperation(const FEditorOperation& Operation, UZ4Package* Package, FEditorConsole& Console)
-		{
-			Console.PrintLine(FString::Printf(TEXT("== %s =="), Operation.Label));
-			if (Operation.RunOnPackage)
-			{
-				Operation.RunOnPackage(*Package);
-			}
-			else
-			{
-				Operation.RunInEditor();
-			}
-		}
-
-		// False, with one line saying why, when the panel does not offer what a step asks for.
-		bool RunSteps(const FEditorOptions& Options, UZ4Package* Package, FEditorDetailsPanel& Panel, FEditorConsole& Console, FEditorLoop& Loop, FString& OutError)
-		{
-			for (const FEditorStep& Step : Options.Steps)
-			{
-				bool bDone = true;
-				switch (Step.Kind)
-				{
-				case EEditorStepKind::Run:
-					RunOperation(*FindEditorOperation(Step.Value), Package, Console);
-					break;
-				case EEditorStepKind::Click:
-					bDone = Panel.Click(Step.Value, OutError);
-					break;
-				case EEditorStepKind::Pick:
-					bDone = Panel.Pick(Step.Value, OutError);
-					break;
-				case EEditorStepKind::Search:
-					Panel.Search(Step.Value);
-					break;
-				}
-				if (!bDone)
-				{
-					return false;
-				}
-				Loop.TickUntilIdle();
-				ReportRestartRequests(Console);
-				Panel.Tick();
-			}
-			return true;
-		}
-
 		// Lines go to the editor's own device only: the stand-in's default echo to stderr would print every
 		// warning a second time, outside the progress bar's care.
 		class FEditorOutput
@@ -270,12 +183,14 @@ namespace UE::StandInEditor
 		{
 			return Fail(EEditorExitCode::BadCommandLine, TEXT("no project given: StandInEditor <Project>.uproject [options] (StandInEditor -help lists them)"));
 		}
-		if (!CheckSteps(Options, Error))
+		if (!CheckEditorSteps(Options, Error))
 		{
 			return Fail(EEditorExitCode::BadCommandLine, Error);
 		}
 
 		FEditorOutput Output(Console, Options.bVerbose);
+		FEditorRunOutcome Outcome;
+		Output.LogDevice.SetOutcome(&Outcome);
 		FProjectSession Session;
 		if (!Session.Open(AbsoluteFromLaunchDir(Options.ProjectFile), Error))
 		{
@@ -284,7 +199,7 @@ namespace UE::StandInEditor
 		Console.PrintLine(FString::Printf(TEXT("Project %s (%s)"), *FPaths::GetBaseFilename(Options.ProjectFile), *AbsoluteFromLaunchDir(Options.ProjectFile)));
 		Console.PrintLine(FString::Printf(TEXT("Plug-in %s %s (%s)"), *Session.GetPlugin().Name, *Session.GetPlugin().VersionName, *Session.GetPlugin().BaseDir));
 
-		UE::StandIn::FDialogScript Dialogs(UE::StandIn::FDialogScript::EUnanswered::AskTerminal);
+		UE::StandIn::FDialogScript Dialogs(UE::StandIn::FDialogScript::EUnanswered::AskTerminal, static_cast<int32>(EEditorExitCode::UnansweredDialog));
 		for (EAppReturnType::Type Answer : Options.Answers)
 		{
 			Dialogs.Answer(Answer);
@@ -320,15 +235,17 @@ namespace UE::StandInEditor
 				return Fail(EEditorExitCode::UnusableInput, Error);
 			}
 		}
-		FEditorLoop Loop(Console, FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir() + TEXT("Logs/StandInEditorConsole.log")));
+		FEditorLoop Loop(Console, Outcome, FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir() + TEXT("Logs/StandInEditorConsole.log")));
 		FEditorDetailsPanel Panel(Console);
 		if (Options.bShowDetails && !Panel.Open(*Package, Error))
 		{
 			return Fail(EEditorExitCode::UnusableInput, Error);
 		}
-		if (!RunSteps(Options, Package.Get(), Panel, Console, Loop, Error))
+		FEditorLevel Level(Console);
+		FEditorStepContext Context{Options, Package.Get(), Session, Panel, Level, Console, Loop, Outcome};
+		if (!RunEditorSteps(Context, Error))
 		{
-			return Fail(EEditorExitCode::BadCommandLine, Error);
+			return Fail(Context.FailureCode, Error);
 		}
 
 		if (Package)
@@ -343,6 +260,7 @@ namespace UE::StandInEditor
 		{
 			Console.PrintLine(FString::Printf(TEXT("Note: %d of the answers given with -Answer were not needed"), Dialogs.NumUnusedAnswers()));
 		}
-		return EEditorExitCode::Success;
+		const EEditorExitCode ExitCode = Outcome.GetExitCode();
+		return ExitCode == EEditorExitCode::Success ? ExitCode : Fail(ExitCode, Outcome.Describe());
 	}
 }

@@ -110,8 +110,8 @@ namespace UE::StandInEditor
 		IFileManager::Get().FindFilesRecursive(Found, *PluginsDir, *(Name + TEXT(".uplugin")), true, false);
 		if (Found.IsEmpty())
 		{
-			OutError = FString::Printf(TEXT("The plug-in %s is not installed in this project: %s.uplugin is missing from %s (copy the workspace's Plugins/%s folder there)"),
-				*Name, *Name, *PluginsDir, *Name);
+			OutError = FString::Printf(TEXT("The plug-in %s is not installed in this project: %s.uplugin is missing from %s (install it with the workspace's Scripts/InstallPlugin.sh %s)"),
+				*Name, *Name, *PluginsDir, *FPaths::ConvertRelativePathToFull(ProjectDir));
 			return false;
 		}
 		if (Found.Num() > 1)

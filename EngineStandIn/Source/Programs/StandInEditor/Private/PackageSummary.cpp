@@ -52,12 +52,23 @@ namespace UE::StandInEditor
 			return UTF8_TO_TCHAR((*Changes)["summary"].get<std::string>().c_str());
 		}
 
-		// Where "Make Pak File" writes the pak: the project's Paks folder, named after the package's public
-		// name without its spaces.
-		FString PakFilePath(const UZ4Package& Package)
+		// Where "Make Pak File" writes the pak: the project's Paks folder, named after the package's public name
+		// without its spaces. It refuses a name that is no plain file name: then there is no path, and OutWhyNot
+		// says why.
+		FString PakFilePath(const UZ4Package& Package, FString& OutWhyNot)
 		{
 			FString PakName = Package.Data.Name.ToString();
 			PakName.ReplaceInline(TEXT(" "), TEXT(""));
+			if (Package.Data.Name.IsNone())
+			{
+				OutWhyNot = TEXT("the package has no name (set Data.Name; the pak is named after it)");
+				return FString();
+			}
+			if (PakName.Contains(TEXT("/")) || PakName.Contains(TEXT("\\")) || PakName.Contains(TEXT("..")))
+			{
+				OutWhyNot = FString::Printf(TEXT("the package's name \"%s\" is no file name (Make Pak File refuses it)"), *Package.Data.Name.ToString());
+				return FString();
+			}
 			return FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::ProjectDir(), TEXT("Paks"), PakName + TEXT(".pak")));
 		}
 	}
@@ -88,7 +99,13 @@ namespace UE::StandInEditor
 		}
 #endif
 
-		const FString PakFile = PakFilePath(Package);
+		FString WhyNot;
+		const FString PakFile = PakFilePath(Package, WhyNot);
+		if (PakFile.IsEmpty())
+		{
+			Lines.Add(TEXT("  Pak: not made: ") + WhyNot);
+			return Lines;
+		}
 		const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
 		Lines.Add(PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile));
 		const FString ReportFile = FPaths::ChangeExtension(PakFile, TEXT("json"));

@@ -77,6 +77,19 @@ namespace UE::StandInEditor
 		return true;
 	}
 
+	void FProjectSession::ReloadPluginModules()
+	{
+		const TArray<FName> Modules = StartedPluginModules;
+		for (int32 Index = Modules.Num() - 1; Index >= 0; --Index)
+		{
+			FModuleManager::Get().UnloadModule(Modules[Index]);
+		}
+		for (const FName& Module : Modules)
+		{
+			FModuleManager::Get().LoadModuleChecked(Module);
+		}
+	}
+
 	void FProjectSession::Close()
 	{
 		for (int32 Index = StartedPluginModules.Num() - 1; Index >= 0; --Index)

@@ -19,6 +19,9 @@ namespace UE::StandInEditor
 		bool Open(const FString& UProjectFile, FString& OutError);
 		void Close();
 
+		// Shuts the plug-in's modules down and starts them again, as the editor does when a plug-in is reloaded.
+		void ReloadPluginModules();
+
 		const FInstalledPlugin& GetPlugin() const { return Plugin; }
 
 		static const TCHAR* PluginName;

@@ -142,7 +142,7 @@ namespace
 			}
 			Wide.push_back(static_cast<TCHAR>(Unit));
 		}
-		Result = FString(static_cast<int32>(Wide.size()), Wide.c_str());
+		Result = FString::ConstructFromPtrSize(Wide.c_str(), static_cast<int32>(Wide.size()));
 	}
 }
 
@@ -161,7 +161,7 @@ void FFileHelper::BufferToString(FString& Result, const uint8* Buffer, int32 Siz
 		const int32 Skip = (Size >= 3 && Buffer[0] == 0xEF && Buffer[1] == 0xBB && Buffer[2] == 0xBF) ? 3 : 0;
 		std::wstring Wide;
 		UE::Core::Private::ConvertUTF8ToTCHAR(reinterpret_cast<const ANSICHAR*>(Buffer) + Skip, Size - Skip, Wide);
-		Result = FString(static_cast<int32>(Wide.size()), Wide.c_str());
+		Result = FString::ConstructFromPtrSize(Wide.c_str(), static_cast<int32>(Wide.size()));
 	}
 	// A text file may carry a terminator; strings do not.
 	while (Result.Len() > 0 && Result[Result.Len() - 1] == 0)

@@ -114,13 +114,13 @@ namespace
 		}
 	}
 
-	[[noreturn]] void EndProgram(const FString& Problem)
+	[[noreturn]] void EndProgram(const FString& Problem, int32 ExitCode)
 	{
 		std::fflush(stdout);
 		std::fprintf(stderr, "Error: %s\n", ToUtf8(Problem).c_str());
 		std::fflush(stderr);
 		// Nothing after the dialog may run, static teardown included: the program stops where it stands.
-		std::_Exit(1);
+		std::_Exit(ExitCode);
 	}
 
 	EAppReturnType::Type OpenDialog(EAppMsgType::Type Type, const FText& Message, const FText& Title)
@@ -179,8 +179,9 @@ const TCHAR* LexToString(EAppReturnType::Type Value)
 
 namespace UE::StandIn
 {
-	FDialogScript::FDialogScript(EUnanswered InWhenUnanswered)
+	FDialogScript::FDialogScript(EUnanswered InWhenUnanswered, int32 InUnansweredExitCode)
 		: WhenUnanswered(InWhenUnanswered)
+		, UnansweredExitCode(InUnansweredExitCode)
 		, Outer(CurrentScript())
 	{
 		CurrentScript() = this;
@@ -241,11 +242,11 @@ namespace UE::StandIn
 			// A program that runs unattended cannot go on without the answer: one line saying so, and a failed exit.
 			if (!bAnswered)
 			{
-				EndProgram(FString::Printf(TEXT("A message dialog was shown with no answer for it: %s"), *Describe(Type, Title, Message)));
+				EndProgram(FString::Printf(TEXT("A message dialog was shown with no answer for it: %s"), *Describe(Type, Title, Message)), Script->UnansweredExitCode);
 			}
 			if (!ButtonsOf(Type).Contains(Answer))
 			{
-				EndProgram(FString::Printf(TEXT("The answer %s is not a button of the message dialog %s"), LexToString(Answer), *Describe(Type, Title, Message)));
+				EndProgram(FString::Printf(TEXT("The answer %s is not a button of the message dialog %s"), LexToString(Answer), *Describe(Type, Title, Message)), Script->UnansweredExitCode);
 			}
 		}
 		checkf(bAnswered, TEXT("A message dialog was shown with no answer for it: %s"), *Describe(Type, Title, Message));

@@ -27,7 +27,7 @@ bool FParse::Value(const TCHAR* Stream, const TCHAR* Match, FString& Value, bool
 	if (*Start == TEXT('"'))
 	{
 		const TCHAR* End = FCString::Strchr(Start + 1, TEXT('"'));
-		Value = End ? FString(static_cast<int32>(End - Start - 1), Start + 1) : FString(Start + 1);
+		Value = End ? FString::ConstructFromPtrSize(Start + 1, static_cast<int32>(End - Start - 1)) : FString(Start + 1);
 		return true;
 	}
 	const TCHAR* End = Start;
@@ -35,7 +35,7 @@ bool FParse::Value(const TCHAR* Stream, const TCHAR* Match, FString& Value, bool
 	{
 		++End;
 	}
-	Value = FString(static_cast<int32>(End - Start), Start);
+	Value = FString::ConstructFromPtrSize(Start, static_cast<int32>(End - Start));
 	return true;
 }
 

@@ -144,6 +144,6 @@ namespace UE::StandIn
 	{
 		std::wstring Wide;
 		UE::Core::Private::ConvertUTF8ToTCHAR(Utf8.data(), static_cast<int32>(Utf8.size()), Wide);
-		return FString(static_cast<int32>(Wide.size()), Wide.c_str());
+		return FString::ConstructFromPtrSize(Wide.c_str(), static_cast<int32>(Wide.size()));
 	}
 }

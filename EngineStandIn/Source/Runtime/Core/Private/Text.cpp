@@ -276,7 +276,7 @@ namespace
 				const TCHAR* Close = FCString::Strchr(Cursor + 1, TEXT('}'));
 				if (Close)
 				{
-					const FString ArgumentName(static_cast<int32>(Close - Cursor - 1), Cursor + 1);
+					const FString ArgumentName = FString::ConstructFromPtrSize(Cursor + 1, static_cast<int32>(Close - Cursor - 1));
 					if (const FFormatArgumentValue* Value = Lookup(ArgumentName))
 					{
 						Result += Value->ToFormattedString();

@@ -52,22 +52,37 @@ FString::FString(const ANSICHAR* Str)
 	}
 }
 
-FString::FString(int32 InCount, const TCHAR* InSrc)
+FString::FString(int32 InCount, const TCHAR* InSrc) : FString(ConstructFromPtrSize(InSrc, InCount))
 {
-	check(InCount >= 0);
-	if (InSrc && InCount > 0)
+}
+
+FString::FString(int32 InCount, const ANSICHAR* InSrc) : FString(ConstructFromPtrSize(InSrc, InCount))
+{
+}
+
+namespace
+{
+	template <typename CharType>
+	FString ConstructFromChars(const CharType* Str, int32 Size)
 	{
-		AppendChars(InSrc, InCount);
+		check(Size >= 0);
+		FString Result;
+		if (Str && Size > 0)
+		{
+			Result.AppendChars(Str, Size);
+		}
+		return Result;
 	}
 }
 
-FString::FString(int32 InCount, const ANSICHAR* InSrc)
+FString FString::ConstructFromPtrSize(const TCHAR* Str, int32 Size)
 {
-	check(InCount >= 0);
-	if (InSrc && InCount > 0)
-	{
-		AppendChars(InSrc, InCount);
-	}
+	return ConstructFromChars(Str, Size);
+}
+
+FString FString::ConstructFromPtrSize(const ANSICHAR* Str, int32 Size)
+{
+	return ConstructFromChars(Str, Size);
 }
 
 FString& FString::operator=(const TCHAR* Other)
@@ -108,7 +123,7 @@ FString& FString::AppendChars(const TCHAR* Str, int32 Count)
 	// Str may point into this string, so copy it before the buffer can move.
 	if (Data.Num() && Str >= Data.GetData() && Str < Data.GetData() + Data.Max())
 	{
-		const FString Copy(Count, Str);
+		const FString Copy = FString::ConstructFromPtrSize(Str, Count);
 		return AppendChars(*Copy, Count);
 	}
 	// Grown with slack, as the engine's strings grow: a text built by appending costs its length, not its square.
@@ -398,24 +413,24 @@ bool FString::FindLastChar(TCHAR InChar, int32& Index) const
 
 FString FString::Left(int32 Count) const
 {
-	return FString(ClampCount(Count, Len()), **this);
+	return FString::ConstructFromPtrSize(**this, ClampCount(Count, Len()));
 }
 
 FString FString::LeftChop(int32 Count) const
 {
-	return FString(ClampCount(Len() - Count, Len()), **this);
+	return FString::ConstructFromPtrSize(**this, ClampCount(Len() - Count, Len()));
 }
 
 FString FString::Right(int32 Count) const
 {
 	const int32 Length = ClampCount(Count, Len());
-	return FString(Length, **this + Len() - Length);
+	return FString::ConstructFromPtrSize(**this + Len() - Length, Length);
 }
 
 FString FString::RightChop(int32 Count) const
 {
 	const int32 Start = ClampCount(Count, Len());
-	return FString(Len() - Start, **this + Start);
+	return FString::ConstructFromPtrSize(**this + Start, Len() - Start);
 }
 
 FString FString::Mid(int32 Start, int32 Count) const
@@ -430,7 +445,7 @@ FString FString::Mid(int32 Start, int32 Count) const
 	const int64 RequestedEnd = static_cast<int64>(Count) + RequestedStart;
 	const int32 End =
 		static_cast<int32>(RequestedEnd < Start ? Start : (RequestedEnd > Length ? Length : RequestedEnd));
-	return FString(End - Start, **this + Start);
+	return FString::ConstructFromPtrSize(**this + Start, End - Start);
 }
 
 void FString::LeftInline(int32 Count, EAllowShrinking AllowShrinking)
@@ -674,7 +689,7 @@ int32 FString::ParseIntoArray(TArray<FString>& OutArray, const TCHAR* const* Del
 		{
 			if (!InCullEmpty || Index > SubstringStart)
 			{
-				OutArray.Add(FString(Index - SubstringStart, **this + SubstringStart));
+				OutArray.Add(FString::ConstructFromPtrSize(**this + SubstringStart, Index - SubstringStart));
 			}
 			Index += MatchedLen;
 			SubstringStart = Index;
@@ -686,7 +701,7 @@ int32 FString::ParseIntoArray(TArray<FString>& OutArray, const TCHAR* const* Del
 	}
 	if (!InCullEmpty || Len() > SubstringStart)
 	{
-		OutArray.Add(FString(Len() - SubstringStart, **this + SubstringStart));
+		OutArray.Add(FString::ConstructFromPtrSize(**this + SubstringStart, Len() - SubstringStart));
 	}
 	return OutArray.Num();
 }
@@ -893,7 +908,7 @@ FString FString::PrintfImpl(const TCHAR* Fmt, const UE::Core::Private::FPrintfAr
 {
 	std::wstring Formatted;
 	UE::Core::Private::FormatPrintf(Formatted, Fmt, Args, NumArgs);
-	return FString(static_cast<int32>(Formatted.size()), Formatted.c_str());
+	return FString::ConstructFromPtrSize(Formatted.c_str(), static_cast<int32>(Formatted.size()));
 }
 
 uint32 GetTypeHash(const FString& S)

@@ -33,10 +33,25 @@ namespace
 		return Property->HasAnyPropertyFlags(CPF_Config) && Property->ArrayDim == 1;
 	}
 
+	// A property that stands for a console variable (its ConsoleVariable metadata, as the renderer settings' have) is
+	// kept in the file under that variable's name, r.AllowStaticLighting=False, as the editor reads and writes it.
+	FString ConfigKeyOf(const FProperty* Property)
+	{
+#if WITH_EDITORONLY_DATA
+		static const FName ConsoleVariableName(TEXT("ConsoleVariable"));
+		const FString& ConsoleVariable = Property->GetMetaData(ConsoleVariableName);
+		if (!ConsoleVariable.IsEmpty())
+		{
+			return ConsoleVariable;
+		}
+#endif
+		return Property->GetName();
+	}
+
 	// The lines of Property in the file: "Key=Value", or one "+Key=Element" per element of an array.
 	bool ConfigLinesOf(const FProperty* Property, const UObject* Object, TArray<FString>& OutLines)
 	{
-		const FString Key = Property->GetName();
+		const FString Key = ConfigKeyOf(Property);
 		OutLines.Reset();
 		if (const FArrayProperty* ArrayProperty = CastField<FArrayProperty>(Property))
 		{
@@ -81,7 +96,7 @@ void UObject::LoadConfig(UClass* ConfigClass, const TCHAR* Filename, uint32 Prop
 	{
 		FProperty* Property = *It;
 		TArray<FString> Values;
-		if (!IsConfigProperty(Property) || (PropertyToLoad && Property != PropertyToLoad) || !Ini.FindValues(Section, Property->GetName(), Values))
+		if (!IsConfigProperty(Property) || (PropertyToLoad && Property != PropertyToLoad) || !Ini.FindValues(Section, ConfigKeyOf(Property), Values))
 		{
 			continue;
 		}
@@ -108,7 +123,7 @@ void UObject::LoadConfig(UClass* ConfigClass, const TCHAR* Filename, uint32 Prop
 		for (const FString& Value : Rejected)
 		{
 			UE_LOG(LogConfig, Warning, TEXT("%s: [%s] %s=%s is not a value of %s; it is left out"), *FPaths::ConvertRelativePathToFull(File), *Section,
-				*Property->GetName(), *Value, *Property->GetCPPType());
+				*ConfigKeyOf(Property), *Value, *Property->GetCPPType());
 		}
 	}
 }
@@ -132,7 +147,7 @@ bool UObject::TryUpdateDefaultConfigFile(const FString& SpecificFileLocation, bo
 			TArray<FString> Lines;
 			if (IsConfigProperty(*It) && ConfigLinesOf(*It, this, Lines))
 			{
-				Ini.SetKeyLines(Section, It->GetName(), Lines);
+				Ini.SetKeyLines(Section, ConfigKeyOf(*It), Lines);
 			}
 		}
 		bWritten = Ini.Save(File);

@@ -14,4 +14,23 @@ FString AActor::GetDefaultActorLabel() const
 	}
 	return DefaultActorLabel;
 }
+
+const FString& AActor::GetActorLabel(bool bCreateIfNone) const
+{
+	// The engine makes a label from the default one then; the object name is as unique and needs no change.
+	if (ActorLabel.IsEmpty() && bCreateIfNone)
+	{
+		const_cast<AActor*>(this)->ActorLabel = GetName();
+	}
+	return ActorLabel;
+}
+
+void AActor::SetActorLabel(const FString& NewActorLabel, bool bMarkDirty)
+{
+	if (bMarkDirty)
+	{
+		Modify();
+	}
+	ActorLabel = NewActorLabel;
+}
 #endif

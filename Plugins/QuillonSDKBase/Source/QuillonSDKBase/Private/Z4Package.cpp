@@ -166,13 +166,15 @@ namespace
 {
 	// The editor reports nothing when a settings file cannot be written (one under source control that is
 	// not checked out), and the creator would cook with settings that were never saved.
-	void WriteDefaultConfig(UObject* Settings)
+	bool WriteDefaultConfig(UObject* Settings)
 	{
-		if (!Settings->TryUpdateDefaultConfigFile())
+		if (Settings->TryUpdateDefaultConfigFile())
 		{
-			UE_LOG(Z4LogSDK, Error, TEXT("Could not write the cook settings to %s: the file is read-only or cannot be written. Check it out or make it writable, then apply the cook settings again."),
-				*FPaths::ConvertRelativePathToFull(Settings->GetDefaultConfigFilename()));
+			return true;
 		}
+		UE_LOG(Z4LogSDK, Error, TEXT("Could not write the cook settings to %s: the file is read-only or cannot be written. Check it out or make it writable, then apply the cook settings again."),
+			*FPaths::ConvertRelativePathToFull(Settings->GetDefaultConfigFilename()));
+		return false;
 	}
 }
 
@@ -208,7 +210,11 @@ void UZ4Package::ApplyCookSettings()
 		return;
 	}
 	RendererSettings->bAllowStaticLighting = true;
-	WriteDefaultConfig(RendererSettings);
+	// A restart would start the editor from the files, and lose a change they do not hold.
+	if (!WriteDefaultConfig(RendererSettings))
+	{
+		return;
+	}
 
 	const FText Message = LOCTEXT("RestartForStaticLighting", "Changes to static lighting settings require a restart to take effect. Would you like to restart the editor now?");
 	if (FMessageDialog::Open(EAppMsgType::YesNo, Message, LOCTEXT("RestartRequiredTitle", "Restart Required")) == EAppReturnType::Yes)
@@ -269,8 +275,9 @@ void UZ4Package::CookAssets()
 	}
 
 	UCookOnTheFlyServer* Cooker = NewObject<UCookOnTheFlyServer>(GetTransientPackage());
-	// Without AutoTick the editor never ticks the cooker, and its cook would never run.
-	Cooker->Initialize(ECookMode::CookByTheBook, ECookInitializationFlags::AutoTick, FString());
+	// The cook runs inside the editor's process (CookByTheBook is the commandlet's mode). Without AutoTick the editor
+	// never ticks the cooker, and its cook would never run.
+	Cooker->Initialize(ECookMode::CookByTheBookFromTheEditor, ECookInitializationFlags::AutoTick, FString());
 
 	TArray<FName> ExportAssets;
 	GetExportAssets(ExportAssets);
@@ -673,8 +680,13 @@ void UZ4Package::AddAsset_Internal(FAssetData AssetData)
 	UTexture2D* DefaultThumbnail = SDKManager ? SDKManager->GetDefaultAssetThumbnail(GetAssetType(Class)).Get() : nullptr;
 
 	const FString TextureName = TEXT("T_") + AssetData.AssetName.ToString();
-	const FString TexturePath = (PackageFolder / TEXT("Thumbnails") / TextureName) + TEXT(".") + TextureName;
-	Data.Assets[Index].Thumbnail = Cast<UTexture2D>(StaticLoadObject(UTexture2D::StaticClass(), nullptr, *TexturePath, nullptr, LOAD_None, nullptr, true, nullptr));
+	const FString TexturePackageName = PackageFolder / TEXT("Thumbnails") / TextureName;
+	// Most thumbnails do not exist yet; loading a package that is not there fills the log with warnings.
+	if (FindPackage(nullptr, *TexturePackageName) || FPackageName::DoesPackageExist(TexturePackageName))
+	{
+		const FString TexturePath = TexturePackageName + TEXT(".") + TextureName;
+		Data.Assets[Index].Thumbnail = Cast<UTexture2D>(StaticLoadObject(UTexture2D::StaticClass(), nullptr, *TexturePath, nullptr, LOAD_None, nullptr, true, nullptr));
+	}
 	if (!Data.Assets[Index].Thumbnail)
 	{
 		const FString PngPath = FPaths::ProjectContentDir() + (GetContentRelativeFolder(PackageFolder) / TEXT("Thumbnails") / TextureName) + TEXT(".png");
@@ -740,10 +752,17 @@ UObject* UZ4Package::SaveThumbnail(UObject* Object, FString FilePath)
 
 UObject* UZ4Package::ImportAsset(FString FilePath)
 {
+	// The import goes to a folder of the content tree, the one that holds the file on disk.
+	FString PackageName;
+	if (!FPackageName::TryConvertFilenameToLongPackageName(FPaths::GetBaseFilename(FilePath, false), PackageName))
+	{
+		UE_LOG(Z4LogSDK, Error, TEXT("Cannot import %s: it is not in a content folder."), *FPaths::ConvertRelativePathToFull(FilePath));
+		return nullptr;
+	}
 	FAssetToolsModule& AssetToolsModule = FModuleManager::LoadModuleChecked<FAssetToolsModule>(FName(TEXT("AssetTools")));
 	UAssetImportTask* ImportTask = NewObject<UAssetImportTask>(GetTransientPackage());
 	ImportTask->Filename = FilePath;
-	ImportTask->DestinationPath = FPaths::GetPath(FilePath);
+	ImportTask->DestinationPath = FPackageName::GetLongPackagePath(PackageName);
 	ImportTask->DestinationName = FPaths::GetBaseFilename(FilePath, true);
 	ImportTask->bReplaceExisting = true;
 	ImportTask->bReplaceExistingSettings = false;
@@ -780,6 +799,11 @@ void UZ4Package::RemoveAllAssets()
 
 void UZ4Package::RemoveAsset(FZ4Asset* Asset)
 {
+	if (!Asset)
+	{
+		UE_LOG(Z4LogSDK, Warning, TEXT("%s: no asset was given to remove; the package is unchanged."), *GetOutermost()->GetName());
+		return;
+	}
 	UpdatePackageFolder();
 	RemoveAsset_Internal(Asset);
 	UZ4SDKStatics::SaveAsset(this);
@@ -817,8 +841,25 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 
 	if (const int32* FoundIndex = Data.AssetsIndexMap.Find(AssetName))
 	{
-		const int32 RemovedIndex = *FoundIndex;
-		if (Data.Assets.IsValidIndex(RemovedIndex))
+		// A saved index may not name its asset (a package edited by hand or by an older tool): the entry is then found by
+		// its name, so that no other asset's entry goes.
+		const int32 SavedIndex = *FoundIndex;
+		int32 RemovedIndex = SavedIndex;
+		if (!Data.Assets.IsValidIndex(SavedIndex) || Data.Assets[SavedIndex].AssetName != AssetName)
+		{
+			RemovedIndex = Data.Assets.IndexOfByPredicate([AssetName](const FZ4Asset& Entry) { return Entry.AssetName == AssetName; });
+			if (RemovedIndex == INDEX_NONE)
+			{
+				UE_LOG(Z4LogSDK, Warning, TEXT("%s: the asset list has no entry for %s (its saved index %d names none); only its index was removed."),
+					*GetOutermost()->GetName(), *AssetName.ToString(), SavedIndex);
+			}
+			else
+			{
+				UE_LOG(Z4LogSDK, Warning, TEXT("%s: the saved index %d of %s does not name it in the asset list; its entry, found at %d, was removed."),
+					*GetOutermost()->GetName(), SavedIndex, *AssetName.ToString(), RemovedIndex);
+			}
+		}
+		if (RemovedIndex != INDEX_NONE)
 		{
 			Data.Assets.RemoveAt(RemovedIndex);
 			for (TPair<FName, int32>& Entry : Data.AssetsIndexMap)
@@ -828,11 +869,6 @@ void UZ4Package::RemoveAsset_Internal(FZ4Asset* Asset)
 					--Entry.Value;
 				}
 			}
-		}
-		else
-		{
-			UE_LOG(Z4LogSDK, Warning, TEXT("%s: the asset list has no entry %d for %s; only its index was removed."),
-				*GetOutermost()->GetName(), RemovedIndex, *AssetName.ToString());
 		}
 	}
 	Data.AssetsIndexMap.Remove(AssetName);

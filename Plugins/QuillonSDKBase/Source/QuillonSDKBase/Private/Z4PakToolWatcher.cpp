@@ -55,17 +55,17 @@ namespace
 	}
 }
 
-void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& PakFilePath, const FString& PakToolDir,
-	TArray<FString> SourcePaths, TArray<FString> MountPaths, TUniquePtr<FZ4BuildReport> Report)
+void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& InPakFilePath, const FString& InPakToolDir,
+	TArray<FString> InSourcePaths, TArray<FString> InMountPaths, TUniquePtr<FZ4BuildReport> InReport)
 {
-	const FString FullPakPath = FPaths::ConvertRelativePathToFull(PakFilePath);
+	const FString FullPakPath = FPaths::ConvertRelativePathToFull(InPakFilePath);
 	if (!PakTool.IsValid())
 	{
-		UE_LOG(Z4LogSDK, Error, TEXT("The pak tool UnrealPak.exe could not be started in %s; %s was not made."), *FPaths::ConvertRelativePathToFull(PakToolDir), *FullPakPath);
-		ShowOutcome(false, FText::Format(LOCTEXT("ToolNotStarted", "Pak not made: UnrealPak.exe could not be started in {0}"), FText::FromString(FPaths::ConvertRelativePathToFull(PakToolDir))), OutputLogHint());
+		UE_LOG(Z4LogSDK, Error, TEXT("The pak tool UnrealPak.exe could not be started in %s; %s was not made."), *FPaths::ConvertRelativePathToFull(InPakToolDir), *FullPakPath);
+		ShowOutcome(false, FText::Format(LOCTEXT("ToolNotStarted", "Pak not made: UnrealPak.exe could not be started in {0}"), FText::FromString(FPaths::ConvertRelativePathToFull(InPakToolDir))), OutputLogHint());
 		return;
 	}
-	TUniquePtr<FZ4PakToolWatcher> Watcher(new FZ4PakToolWatcher(PakTool, PakFilePath, PakToolDir, MoveTemp(SourcePaths), MoveTemp(MountPaths), MoveTemp(Report)));
+	TUniquePtr<FZ4PakToolWatcher> Watcher(new FZ4PakToolWatcher(PakTool, InPakFilePath, InPakToolDir, MoveTemp(InSourcePaths), MoveTemp(InMountPaths), MoveTemp(InReport)));
 	FZ4PakToolWatcher* RawWatcher = Watcher.Get();
 	Watcher->TickerHandle = FTSTicker::GetCoreTicker().AddTicker(TEXT("Z4PakToolWatcher"), CheckInterval, [RawWatcher](float DeltaTime)
 	{
@@ -176,7 +176,7 @@ void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 {
 	// Decoded whole: a chunk read from the pipe may end inside a character.
 	const FUTF8ToTCHAR Decoded(reinterpret_cast<const ANSICHAR*>(ListingOutput.GetData()), ListingOutput.Num());
-	const FString Listing(Decoded.Length(), Decoded.Get());
+	const FString Listing = FString::ConstructFromPtrSize(Decoded.Get(), Decoded.Length());
 	const FString FullPakPath = FPaths::ConvertRelativePathToFull(PakFilePath);
 	if (ListingReturnCode != 0)
 	{

@@ -18,12 +18,12 @@ class FZ4PakToolWatcher
 {
 public:
 	/**
-	 * Takes over PakTool (a tool that failed to start included). PakFilePath and PakToolDir as the tool was
-	 * given them; SourcePaths and MountPaths are the manifest's entries, line by line. Report is written once the
-	 * pak has been listed.
+	 * Takes over PakTool (a tool that failed to start included). InPakFilePath and InPakToolDir as the tool was
+	 * given them; InSourcePaths and InMountPaths are the manifest's entries, line by line. InReport is written once
+	 * the pak has been listed.
 	 */
-	static void Watch(FProcHandle PakTool, const FString& PakFilePath, const FString& PakToolDir,
-		TArray<FString> SourcePaths, TArray<FString> MountPaths, TUniquePtr<FZ4BuildReport> Report);
+	static void Watch(FProcHandle PakTool, const FString& InPakFilePath, const FString& InPakToolDir,
+		TArray<FString> InSourcePaths, TArray<FString> InMountPaths, TUniquePtr<FZ4BuildReport> InReport);
 
 	/** The pak of a watched tool that has not ended yet, or an empty string. */
 	static FString GetPakBeingMade();

@@ -4,6 +4,23 @@
 #include "HAL/IConsoleManager.h"
 #include "QuillonSDKBase.h"
 
+namespace
+{
+	// The groups of console variables a capture records: rendering, effects, grass and foliage.
+	bool HasSettingsPrefix(const FString& Name)
+	{
+		static const TCHAR* const Prefixes[] = {TEXT("r."), TEXT("fx."), TEXT("grass."), TEXT("foliage.")};
+		for (const TCHAR* Prefix : Prefixes)
+		{
+			if (Name.StartsWith(Prefix, ESearchCase::IgnoreCase))
+			{
+				return true;
+			}
+		}
+		return false;
+	}
+}
+
 void AZ4RecommendedSettingsActor::CaptureSettings()
 {
 	IConsoleManager& ConsoleManager = IConsoleManager::Get();
@@ -19,18 +36,7 @@ void AZ4RecommendedSettingsActor::AppendSetting(const TCHAR* Name, IConsoleObjec
 		return;
 	}
 
-	static const TCHAR* const Prefixes[] = {TEXT("r."), TEXT("fx."), TEXT("grass."), TEXT("foliage.")};
-	const FString ObjectName(Name);
-	bool bHasPrefix = false;
-	for (const TCHAR* Prefix : Prefixes)
-	{
-		if (ObjectName.StartsWith(Prefix, ESearchCase::IgnoreCase))
-		{
-			bHasPrefix = true;
-			break;
-		}
-	}
-	if (!bHasPrefix)
+	if (!HasSettingsPrefix(Name))
 	{
 		return;
 	}
@@ -51,15 +57,26 @@ void AZ4RecommendedSettingsActor::ApplySettings(const FString& InSettings, UWorl
 		return;
 	}
 
+	const IConsoleManager& ConsoleManager = IConsoleManager::Get();
 	TArray<FString> Lines;
 	InSettings.ParseIntoArrayLines(Lines);
 	for (FString& Line : Lines)
 	{
 		Line.TrimStartAndEndInline();
-		if (!Line.IsEmpty())
+		if (Line.IsEmpty())
 		{
-			GEngine->Exec(World, *Line, *GLog);
+			continue;
 		}
+		// The text travels inside the pak to every player's client: a line such as "quit" or "exec x" must not run
+		// there. Only what a capture writes is run, a variable of its groups and a value.
+		FString Name;
+		FString Value;
+		if (!Line.Split(TEXT(" "), &Name, &Value) || !HasSettingsPrefix(Name) || !ConsoleManager.FindConsoleVariable(*Name))
+		{
+			UE_LOG(Z4LogSDK, Warning, TEXT("Recommended setting skipped: \"%s\" does not set a rendering, effects, grass or foliage console variable."), *Line);
+			continue;
+		}
+		GEngine->Exec(World, *Line, *GLog);
 	}
 }
 

@@ -18,7 +18,10 @@ public:
 	UFUNCTION(BlueprintCallable, CallInEditor, Category = "Recommended Settings")
 	void CaptureSettings();
 
-	/** Runs each line of InSettings as a console command in World. */
+	/**
+	 * Runs, as a console command in World, each line of InSettings that sets a registered console variable of the
+	 * groups CaptureSettings records ("<name> <value>"); any other line is skipped with a warning.
+	 */
 	static void ApplySettings(const FString& InSettings, UWorld* World);
 
 #if WITH_EDITOR

@@ -152,6 +152,45 @@ void FZ4PackageCustomization::BuildAddAssetsCategory(IDetailCategoryBuilder& Cat
 				.Text(this, &FZ4PackageCustomization::GetAssetCounterText)
 			]
 		];
+		BuildMainAssetRows(Category);
+	}
+}
+
+void FZ4PackageCustomization::BuildMainAssetRows(IDetailCategoryBuilder& Category)
+{
+	for (const FZ4Asset& Asset : Package->Data.Assets)
+	{
+		const FText TypeText = Asset.Class ? Asset.Class->GetDisplayNameText() : LOCTEXT("UnknownAssetType", "Unknown type");
+		const FText PackageNameText = FText::FromName(Asset.AssetName);
+		Category.AddCustomRow(FText::Format(LOCTEXT("MainAssetFilter", "{0} {1}"), FText::FromName(Asset.Name), PackageNameText), false)
+		.WholeRowContent()
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			.FillWidth(1.0f)
+			.VAlign(VAlign_Center)
+			[
+				SNew(STextBlock)
+				.Text(FText::Format(LOCTEXT("MainAssetLabel", "{0} ({1})"), FText::FromName(Asset.Name), TypeText))
+			]
+			+ SHorizontalBox::Slot()
+			.FillWidth(2.0f)
+			.VAlign(VAlign_Center)
+			[
+				SNew(STextBlock)
+				.Text(PackageNameText)
+			]
+			+ SHorizontalBox::Slot()
+			.AutoWidth()
+			[
+				SNew(SButton)
+				.Text(LOCTEXT("RemoveAsset", "Remove"))
+				.ToolTipText(LOCTEXT("RemoveAssetTooltip", "Take this asset out of the package; what other main assets use stays."))
+				.HAlign(HAlign_Center)
+				.OnClicked(FOnClicked::CreateSP(this, &FZ4PackageCustomization::OnRemoveAssetClicked, Asset.AssetName))
+				.IsEnabled(this, &FZ4PackageCustomization::IsButtonEnabled)
+			]
+		];
 	}
 }
 
@@ -313,6 +352,19 @@ FReply FZ4PackageCustomization::OnRemoveAssetsClicked()
 	if (UZ4Package* LivePackage = Package.Get())
 	{
 		LivePackage->RemoveAllAssets();
+	}
+	return FReply::Handled();
+}
+
+FReply FZ4PackageCustomization::OnRemoveAssetClicked(FName AssetName)
+{
+	// Looked up by name at the click: the row's index may be stale once another row was removed.
+	UZ4Package* LivePackage = Package.Get();
+	const int32* Index = LivePackage ? LivePackage->Data.AssetsIndexMap.Find(AssetName) : nullptr;
+	if (Index && LivePackage->Data.Assets.IsValidIndex(*Index))
+	{
+		LivePackage->RemoveAsset(&LivePackage->Data.Assets[*Index]);
+		RefreshDetails();
 	}
 	return FReply::Handled();
 }

@@ -35,6 +35,7 @@ protected:
 	FReply OnCookFilesClicked();
 	FReply OnMakePakClicked();
 	FReply OnLogPakClicked();
+	FReply OnRemoveAssetClicked(FName AssetName);
 
 	FText OnGetFindAssetsButtonText() const;
 	FText OnGetFindAssetsButtonTooltipText() const;
@@ -61,6 +62,7 @@ private:
 	TSharedRef<SWidget> MakeSingleButtonRow(FTextGetter TextGetter, FTextGetter TooltipGetter, FClickHandler ClickHandler);
 
 	void BuildAddAssetsCategory(IDetailCategoryBuilder& Category);
+	void BuildMainAssetRows(IDetailCategoryBuilder& Category);
 	void BuildExportCategory(IDetailCategoryBuilder& Category);
 	void BuildDependenciesCategory(IDetailCategoryBuilder& Category);
 

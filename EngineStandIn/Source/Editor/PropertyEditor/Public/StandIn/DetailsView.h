@@ -4,12 +4,16 @@
 #include "UObject/WeakObjectPtr.h"
 
 class FDetailLayoutBuilderImpl;
+struct FDetailRowEntry;
 class IDetailsView;
+class IPropertyHandle;
 class SWidget;
 class UObject;
 
 namespace UE::StandIn
 {
+	class FWidgetTextPainter;
+
 	enum class EDetailsViewActionResult : uint8
 	{
 		Done,
@@ -58,10 +62,20 @@ namespace UE::StandIn
 		/** The filter texts of a category's rows, in their order; a group gives its display name. */
 		TArray<FText> GetRowFilterTexts(FName CategoryName) const;
 
+		/** The handle of a shown property, as the layout's GetProperty gives it ("Data.Name"); not valid when there is none. */
+		TSharedRef<IPropertyHandle> GetPropertyHandle(FName PropertyPath) const;
+
+		/** The names of the properties with a row of their own, in paint order. */
+		TArray<FString> GetPropertyNames() const;
+
 		/** The labels of the shown buttons, in paint order. */
 		TArray<FString> GetButtonLabels() const;
 		/** Clicks the first shown button with this label. */
 		EDetailsViewActionResult ClickButton(const FString& Label);
+		/** Clicks the button with this label in the first shown row that has a text block showing exactly RowText. */
+		EDetailsViewActionResult ClickButtonInRow(const FString& RowText, const FString& Label);
+		/** For each shown row that holds a button with this label, the texts it shows beside it; for messages. */
+		TArray<FString> GetRowTextsWithButton(const FString& Label) const;
 		/** Chooses an asset in the first shown asset picker: a package name or object path the picker offers. */
 		EDetailsViewActionResult PickAsset(const FString& AssetPath);
 		/** Expands (or collapses) the shown group with this display name. */
@@ -86,7 +100,10 @@ namespace UE::StandIn
 		static void RequestRefreshOfAllViews();
 
 	private:
+		void PaintPropertyRow(FWidgetTextPainter& Painter, const FDetailRowEntry& Entry) const;
 		TArray<TSharedRef<SWidget>> GetShownWidgets() const;
+		/** The widgets of each shown row, a group's rows each counting as one. */
+		TArray<TArray<TSharedRef<SWidget>>> GetShownRowWidgets() const;
 		bool MatchesSearch(const FText& FilterText) const;
 
 		TArray<TWeakObjectPtr<UObject>> Objects;

@@ -1,6 +1,7 @@
 #include "CookOnTheSide/CookOnTheFlyServer.h"
 
 #include "CookedPackageWriter.h"
+#include "CoreGlobals.h"
 #include "Engine/Texture.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformTime.h"
@@ -136,6 +137,12 @@ void UCookOnTheFlyServer::StartCookByTheBook(const FCookByTheBookStartupOptions&
 	if (!bInitialized || !IsCookByTheBookMode())
 	{
 		Refusal = TEXT("the cooker was not initialised to cook by the book");
+	}
+	else if (GIsEditor && CurrentCookMode == ECookMode::CookByTheBook)
+	{
+		// The engine's CookByTheBook belongs to the cook commandlet; inside the editor its cook does not run as the
+		// editor's does.
+		Refusal = TEXT("CookByTheBook is the cook commandlet's mode; a cook inside the editor uses CookByTheBookFromTheEditor");
 	}
 	else if (bInSession)
 	{

@@ -18,7 +18,7 @@ namespace UE::StandIn
 			return false;
 		}
 		UCookOnTheFlyServer* Cooker = NewObject<UCookOnTheFlyServer>(GetTransientPackage());
-		Cooker->Initialize(ECookMode::CookByTheBook, ECookInitializationFlags::AutoTick);
+		Cooker->Initialize(ECookMode::CookByTheBookFromTheEditor, ECookInitializationFlags::AutoTick);
 		UCookOnTheFlyServer::FCookByTheBookStartupOptions Options;
 		Options.TargetPlatforms.Add(Platform);
 		Options.CookMaps = UE::Cook::Private::ReadProjectCookSettings().MapsToCook;

@@ -78,3 +78,13 @@ void FTSTicker::Reset()
 	AddedElements.Reset();
 	Elements.Reset();
 }
+
+namespace UE::StandIn
+{
+	bool HasActiveTickers(FTSTicker& Ticker)
+	{
+		std::lock_guard<std::mutex> Lock(Ticker.AddedMutex);
+		const auto IsActive = [](const FTSTicker::FElementPtr& Element) { return !Element->bRemoved; };
+		return Ticker.Elements.ContainsByPredicate(IsActive) || Ticker.AddedElements.ContainsByPredicate(IsActive);
+	}
+}

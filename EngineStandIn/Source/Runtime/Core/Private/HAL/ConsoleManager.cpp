@@ -296,7 +296,7 @@ namespace
 		{
 			++It;
 		}
-		FString Word(static_cast<int32>(It - Start), Start);
+		FString Word = FString::ConstructFromPtrSize(Start, static_cast<int32>(It - Start));
 		while (*It && FChar::IsWhitespace(*It))
 		{
 			++It;

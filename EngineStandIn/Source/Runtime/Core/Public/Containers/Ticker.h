@@ -9,6 +9,14 @@
 #include <atomic>
 #include <mutex>
 
+class FTSTicker;
+
+namespace UE::StandIn
+{
+	/** Whether a ticker is waiting to fire (added and not removed); the headless editor runs until none is. */
+	CORE_API bool HasActiveTickers(FTSTicker& Ticker);
+}
+
 /** Returns true to fire again after the same delay, false to be removed. */
 DECLARE_DELEGATE_RetVal_OneParam(bool, FTickerDelegate, float);
 
@@ -46,6 +54,8 @@ public:
 	void Reset();
 
 private:
+	friend bool UE::StandIn::HasActiveTickers(FTSTicker& Ticker);
+
 	double CurrentTime = 0.0;
 	TArray<FElementPtr> Elements;
 	std::mutex AddedMutex;

@@ -36,12 +36,17 @@ public:
 	/** Accepts UTF-8; bytes that are not valid UTF-8 are taken as Latin-1 characters. */
 	FString(const ANSICHAR* Str);
 
+	UE_DEPRECATED(5.4, "This constructor has been deprecated - please use FString::ConstructFromPtrSize(Ptr, Size) instead.")
 	explicit FString(int32 InCount, const TCHAR* InSrc);
+	UE_DEPRECATED(5.4, "This constructor has been deprecated - please use FString::ConstructFromPtrSize(Ptr, Size) instead.")
 	explicit FString(int32 InCount, const ANSICHAR* InSrc);
 
 	FString& operator=(const TCHAR* Other);
 
-	static FString ConstructFromPtrSize(const TCHAR* Ptr, int32 Size) { return FString(Size, Ptr); }
+	/** The Size characters from Str on (none when Str is null); zeros among them stay in the string. */
+	static FString ConstructFromPtrSize(const TCHAR* Str, int32 Size);
+	/** Accepts UTF-8, as the constructor from a C string does. */
+	static FString ConstructFromPtrSize(const ANSICHAR* Str, int32 Size);
 
 	/** Never null: an empty string gives "". */
 	FORCEINLINE const TCHAR* operator*() const { return Data.Num() ? Data.GetData() : TEXT(""); }

@@ -25,7 +25,7 @@ namespace UE::StandIn
 	 * process with an assertion naming the dialog: a test that did not expect the dialog fails there, and no
 	 * answer is ever guessed. A script made with EUnanswered::AskTerminal (the headless editor's) asks on the
 	 * terminal instead when stdin is one; without an answer from there it ends the program with one line
-	 * naming the dialog and exit code 1. With no script at all, the terminal is asked when there is one.
+	 * naming the dialog and the script's exit code. With no script at all, the terminal is asked when there is one.
 	 */
 	class CORE_API FDialogScript
 	{
@@ -36,7 +36,7 @@ namespace UE::StandIn
 			AskTerminal
 		};
 
-		explicit FDialogScript(EUnanswered InWhenUnanswered = EUnanswered::Fail);
+		explicit FDialogScript(EUnanswered InWhenUnanswered = EUnanswered::Fail, int32 InUnansweredExitCode = 1);
 		~FDialogScript();
 		FDialogScript(const FDialogScript&) = delete;
 		FDialogScript& operator=(const FDialogScript&) = delete;
@@ -58,6 +58,7 @@ namespace UE::StandIn
 
 	private:
 		EUnanswered WhenUnanswered;
+		int32 UnansweredExitCode;
 		FDialogScript* Outer;
 		TArray<EAppReturnType::Type> QueuedAnswers;
 		int32 NextQueuedAnswer = 0;

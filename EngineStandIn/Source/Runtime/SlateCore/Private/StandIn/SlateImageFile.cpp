@@ -79,7 +79,7 @@ namespace UE::StandIn
 					return false;
 				}
 				const uint8* Type = Bytes.GetData() + Offset + 4;
-				const FString TypeName(4, reinterpret_cast<const ANSICHAR*>(Type));
+				const FString TypeName = FString::ConstructFromPtrSize(reinterpret_cast<const ANSICHAR*>(Type), 4);
 				if (Crc32(Type, int64(Length) + 4) != ReadBigEndian32(Bytes, Offset + 8 + Length))
 				{
 					OutError = FString::Printf(TEXT("the checksum of its %s chunk is wrong"), *TypeName);
