@@ -34,117 +34,22 @@
 #include "StandIn/PackageQueryLog.h"
 #include "StandIn/TestAssets.h"
 #include "StandIn/TestProject.h"
+#include "SyntheticProject.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 #include "Z4Package.h"
 #include "Z4SDKStatics.h"
 
 #include <chrono>
-#include <random>
 
+using namespace UE::Benchmark;
 using namespace UE::StandIn;
 
 namespace
 {
-	struct FSyntheticProject
-	{
-		/** Every package on disk, with what it lists. */
-		TArray<FTestPackage> Packages;
-		TArray<FString> MainAssets;
-	};
-
 	bool IsCustomName(const FString& Name)
 	{
 		return UZ4Package::IsCustomAsset(Name);
-	}
-
-	FSyntheticProject MakeSyntheticProject(int32 NumPackages)
-	{
-		constexpr int32 NumLevels = 10;
-		constexpr int32 NumPortals = 40;
-		const int32 NumShared = FMath::Max(20, NumPackages / 100);
-		const int32 NumMarketplace = FMath::Max(10, NumPackages / 200);
-		const int32 NumTextures = NumPackages * 12 / 100;
-		const int32 NumMaterials = NumPackages * 6 / 100;
-		const int32 NumMeshes = NumPackages * 22 / 100;
-		const int32 NumActors = NumPackages - NumLevels - NumPortals - NumShared - NumMarketplace - NumTextures - NumMaterials - NumMeshes;
-		std::mt19937 Random(NumPackages);
-
-		FSyntheticProject Project;
-		auto Add = [&Project](FString Name, FString ClassPath, TArray<FString> Imports, TArray<FString> SoftReferences = {}) -> FTestPackage&
-		{
-			FTestPackage& Package = Project.Packages.AddDefaulted_GetRef();
-			Package.PackageName = MoveTemp(Name);
-			Package.ClassPath = MoveTemp(ClassPath);
-			Package.Imports = MoveTemp(Imports);
-			Package.SoftReferences = MoveTemp(SoftReferences);
-			return Package;
-		};
-		auto Texture = [](int32 Index) { return FString::Printf(TEXT("/Game/Pack/Textures/T_Surface_%d"), Index); };
-		auto Material = [](int32 Index) { return FString::Printf(TEXT("/Game/Pack/Materials/M_Surface_%d"), Index); };
-		auto Mesh = [](int32 Index) { return FString::Printf(TEXT("/Game/Pack/Meshes/SM_Prop_%d"), Index); };
-		auto Shared = [](int32 Index) { return FString::Printf(TEXT("/Game/Shared/Textures/T_Shared_%d"), Index); };
-		auto Level = [](int32 Index) { return FString::Printf(TEXT("/Game/Pack/Maps/L_World_%d"), Index); };
-
-		for (int32 Index = 0; Index < NumShared; ++Index)
-		{
-			Add(Shared(Index), TEXT("/Script/Engine.Texture2D"), {TEXT("/Script/Engine")});
-		}
-		for (int32 Index = 0; Index < NumMarketplace; ++Index)
-		{
-			Add(FString::Printf(TEXT("/Game/Marketplace/Kit/SM_Kit_%d"), Index), TEXT("/Script/Engine.StaticMesh"),
-				{TEXT("/Script/Engine"), TEXT("/Engine/EngineMaterials/DefaultMaterial"), Shared(Index % NumShared)});
-		}
-		for (int32 Index = 0; Index < NumTextures; ++Index)
-		{
-			Add(Texture(Index), TEXT("/Script/Engine.Texture2D"), {TEXT("/Script/Engine")});
-		}
-		for (int32 Index = 0; Index < NumMaterials; ++Index)
-		{
-			FTestPackage& Package = Add(Material(Index), TEXT("/Script/Engine.Material"),
-				{TEXT("/Script/Engine"), TEXT("/Engine/EngineMaterials/WorldGridMaterial"), Texture(2 * Index % NumTextures), Texture((2 * Index + 1) % NumTextures)});
-			if (Index % 20 == 0)
-			{
-				Package.Imports.Add(Shared(Index / 20 % NumShared));
-			}
-		}
-		for (int32 Index = 0; Index < NumMeshes; ++Index)
-		{
-			// Neighbouring meshes share materials, as the meshes of one kit do.
-			Add(Mesh(Index), TEXT("/Script/Engine.StaticMesh"), {TEXT("/Script/Engine"), Material((int64)Index * NumMaterials / NumMeshes)});
-		}
-		const int32 MeshesPerLevel = NumMeshes / NumLevels;
-		for (int32 LevelIndex = 0; LevelIndex < NumLevels; ++LevelIndex)
-		{
-			const int32 FirstActor = (int64)NumActors * LevelIndex / NumLevels;
-			const int32 EndActor = (int64)NumActors * (LevelIndex + 1) / NumLevels;
-			TArray<FString> Actors;
-			for (int32 ActorIndex = FirstActor; ActorIndex < EndActor; ++ActorIndex)
-			{
-				const uint32 Hash = Random();
-				FString Actor = FString::Printf(TEXT("/Game/__ExternalActors__/Pack/Maps/L_World_%d/%02X/%02X/A%08X%d"), LevelIndex, Hash & 0xff, (Hash >> 8) & 0xff, Hash, ActorIndex);
-				const bool bMarketplace = Random() % 50 == 0;
-				FTestPackage& Package = Add(Actor, TEXT("/Script/Engine.Actor"),
-					{TEXT("/Script/Engine"), bMarketplace ? FString::Printf(TEXT("/Game/Marketplace/Kit/SM_Kit_%d"), (int32)(Random() % NumMarketplace))
-														  : Mesh(LevelIndex * MeshesPerLevel + Random() % MeshesPerLevel)});
-				if (Random() % 500 == 0)
-				{
-					Package.SoftReferences.Add(FString::Printf(TEXT("/Game/Pack/Deleted/SM_Gone_%d"), ActorIndex));
-				}
-				Actors.Add(MoveTemp(Actor));
-			}
-			Actors.Insert(TEXT("/Script/Engine"), 0);
-			Add(Level(LevelIndex), TEXT("/Script/Engine.World"), MoveTemp(Actors));
-			Project.MainAssets.Add(Level(LevelIndex));
-		}
-		for (int32 Index = 0; Index < NumPortals; ++Index)
-		{
-			const FString Portal = FString::Printf(TEXT("/Game/Pack/Blueprints/BP_Portal_%d"), Index);
-			Add(Portal, TEXT("/Script/Engine.Blueprint"), {TEXT("/Script/Engine"), Mesh(Index)}, {Level(Index % NumLevels)});
-			Project.MainAssets.Add(Portal);
-		}
-		check(Project.Packages.Num() == NumPackages);
-		return Project;
 	}
 
 	struct FWalkCounts
@@ -202,7 +107,7 @@ namespace
 	void BM_FindAllDependencies(benchmark::State& State)
 	{
 		const int32 NumPackages = (int32)State.range(0);
-		const FSyntheticProject Synthetic = MakeSyntheticProject(NumPackages);
+		const FSyntheticProject Synthetic = MakeSyntheticProject(FProjectShape::WorldPartition(), NumPackages);
 		const FWalkCounts Literal = CountLiteralWalks(Synthetic);
 
 		FTestProject Project(TEXT("BenchProject"));

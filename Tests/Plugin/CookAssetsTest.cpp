@@ -151,7 +151,7 @@ TEST_F(FCookAssetsTest, TwoCooksBothRunToTheirEndThroughAGarbageCollectionAndWri
 	ASSERT_EQ(Cooks.Num(), 2);
 	EXPECT_NE(Cooks[0].Cooker.Get(), Cooks[1].Cooker.Get());
 
-	TickEditor(0.1f);
+	// A frame may cook a small export set whole: the collection comes before the first.
 	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 	ASSERT_TRUE(Cooks[0].Cooker.IsValid() && Cooks[1].Cooker.IsValid());
 	EXPECT_TRUE(Cooks[0].Cooker->IsCookByTheBookRunning() && Cooks[1].Cooker->IsCookByTheBookRunning());

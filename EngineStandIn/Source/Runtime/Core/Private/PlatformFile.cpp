@@ -196,23 +196,29 @@ namespace
 			{
 				return false;
 			}
-			std::vector<FString> Names;
+			struct FEntry
+			{
+				FString Name;
+				// Folders and files as the listing tells them; links and file systems that do not tell are asked.
+				unsigned char Type = DT_UNKNOWN;
+			};
+			std::vector<FEntry> Names;
 			while (const dirent* Entry = ::readdir(Handle))
 			{
 				const std::string Name = Entry->d_name;
 				if (Name != "." && Name != "..")
 				{
-					Names.push_back(UE::StandIn::FromUtf8(Name));
+					Names.push_back({UE::StandIn::FromUtf8(Name), Entry->d_type});
 				}
 			}
 			::closedir(Handle);
 
 			// The disk's own order is arbitrary; list as Windows does, by name ignoring case.
 			std::sort(Names.begin(), Names.end(),
-					  [](const FString& A, const FString& B)
+					  [](const FEntry& A, const FEntry& B)
 					  {
-						  const int32 Order = A.Compare(B, ESearchCase::IgnoreCase);
-						  return Order != 0 ? Order < 0 : A.Compare(B, ESearchCase::CaseSensitive) < 0;
+						  const int32 Order = A.Name.Compare(B.Name, ESearchCase::IgnoreCase);
+						  return Order != 0 ? Order < 0 : A.Name.Compare(B.Name, ESearchCase::CaseSensitive) < 0;
 					  });
 
 			FString Prefix = Directory;
@@ -221,10 +227,11 @@ namespace
 			{
 				Prefix += TEXT("/");
 			}
-			for (const FString& Name : Names)
+			for (const FEntry& Entry : Names)
 			{
-				const FString Path = Prefix + Name;
-				if (!Visitor.Visit(*Path, DirectoryExists(*Path)))
+				const FString Path = Prefix + Entry.Name;
+				const bool bIsDirectory = Entry.Type == DT_DIR || ((Entry.Type == DT_UNKNOWN || Entry.Type == DT_LNK) && DirectoryExists(*Path));
+				if (!Visitor.Visit(*Path, bIsDirectory))
 				{
 					return false;
 				}

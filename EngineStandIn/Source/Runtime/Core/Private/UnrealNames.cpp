@@ -55,6 +55,13 @@ namespace
 			return Text;
 		}
 
+		int32 CompareTextsIgnoringCase(uint32 Index, uint32 OtherIndex)
+		{
+			std::lock_guard<std::mutex> Lock(Mutex);
+			checkf(Index < Entries.size() && OtherIndex < Entries.size(), TEXT("Invalid name index %u or %u"), Index, OtherIndex);
+			return FCString::Stricmp(Entries[Index].c_str(), Entries[OtherIndex].c_str());
+		}
+
 		void AppendText(uint32 Index, FString& Out)
 		{
 			std::lock_guard<std::mutex> Lock(Mutex);
@@ -257,9 +264,7 @@ int32 FName::Compare(const FName& Other) const
 {
 	if (ComparisonIndex != Other.ComparisonIndex)
 	{
-		const FString Text = GetNamePool().GetText(ComparisonIndex.ToUnstableInt());
-		const FString OtherText = GetNamePool().GetText(Other.ComparisonIndex.ToUnstableInt());
-		const int32 TextDiff = FCString::Stricmp(*Text, *OtherText);
+		const int32 TextDiff = GetNamePool().CompareTextsIgnoringCase(ComparisonIndex.ToUnstableInt(), Other.ComparisonIndex.ToUnstableInt());
 		if (TextDiff != 0)
 		{
 			return TextDiff;

@@ -2,6 +2,7 @@
 
 #include "Containers/StringConv.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -124,6 +125,12 @@ FString& FString::AppendChars(const TCHAR* Str, int32 Count)
 	{
 		const FString Copy = FString::ConstructFromPtrSize(Str, Count);
 		return AppendChars(*Copy, Count);
+	}
+	// Grown with slack, as the engine's strings grow: a text built by appending costs its length, not its square.
+	const int32 Needed = (Data.Num() ? Data.Num() : 1) + Count;
+	if (Needed > Data.Max())
+	{
+		Data.Reserve(std::max(Needed, Data.Max() + 3 * Data.Max() / 8 + 16));
 	}
 	if (Data.Num())
 	{

@@ -11,7 +11,7 @@ struct FUObjectBootstrap
 {
 	static void SetClass(UObjectBase* Object, UClass* Class)
 	{
-		Object->ClassPrivate = Class;
+		FUObjectArray::Get().SetClass(Object, Class);
 	}
 };
 
@@ -323,18 +323,11 @@ FTopLevelAssetPath UClass::TryConvertShortTypeNameToPathName(UClass* TargetTypeC
 	{
 		return FTopLevelAssetPath(InShortTypeName);
 	}
-	TArray<UObject*> Found;
-	FUObjectArray& Array = FUObjectArray::Get();
-	const FName ShortName(*InShortTypeName);
-	for (int32 Index = 0; Index < Array.Num(); ++Index)
-	{
-		FUObjectArray::FItem* Item = Array.GetItem(Index);
-		UObject* Object = Item ? static_cast<UObject*>(Item->Object) : nullptr;
-		if (Object && Object->GetFName() == ShortName && Object->IsA(TargetTypeClass) && Object->GetOuter() && Object->GetOuter()->GetClass() == UPackage::StaticClass())
+	TArray<UObject*> Found = FUObjectArray::Get().GetObjectsWithName(FName(*InShortTypeName));
+	Found.RemoveAll([TargetTypeClass](const UObject* Object)
 		{
-			Found.Add(Object);
-		}
-	}
+			return !Object->IsA(TargetTypeClass) || !Object->GetOuter() || Object->GetOuter()->GetClass() != UPackage::StaticClass();
+		});
 	if (Found.Num() == 0)
 	{
 		return FTopLevelAssetPath();

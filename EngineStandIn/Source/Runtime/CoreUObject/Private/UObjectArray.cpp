@@ -1,5 +1,7 @@
 #include "UObjectArray.h"
 
+#include "Algo/Sort.h"
+#include "UObject/Class.h"
 #include "UObject/Object.h"
 
 FUObjectArray& FUObjectArray::Get()
@@ -61,10 +63,86 @@ uint64 FUObjectArray::HashKey(const UObject* Outer, FName Name)
 	return (uint64)GetTypeHash(Name) ^ ((uint64)(UPTRINT)Outer * 0x9E3779B97F4A7C15ull);
 }
 
+template <class KeyType, class HasherType>
+void FUObjectArray::TObjectLists<KeyType, HasherType>::Link(FUObjectArray& Array, const KeyType& Key, UObjectBase* Object)
+{
+	FListLinks& ObjectLinks = Array.GetHashedItem(Object).*Links;
+	UObjectBase*& Head = Heads[Key];
+	ObjectLinks.Prev = nullptr;
+	ObjectLinks.Next = Head;
+	if (Head)
+	{
+		(Array.GetHashedItem(Head).*Links).Prev = Object;
+	}
+	Head = Object;
+}
+
+template <class KeyType, class HasherType>
+void FUObjectArray::TObjectLists<KeyType, HasherType>::Unlink(FUObjectArray& Array, const KeyType& Key, UObjectBase* Object)
+{
+	FListLinks& ObjectLinks = Array.GetHashedItem(Object).*Links;
+	if (ObjectLinks.Prev)
+	{
+		(Array.GetHashedItem(ObjectLinks.Prev).*Links).Next = ObjectLinks.Next;
+	}
+	else
+	{
+		const auto Head = Heads.find(Key);
+		check(Head != Heads.end() && Head->second == Object);
+		if (ObjectLinks.Next)
+		{
+			Head->second = ObjectLinks.Next;
+		}
+		else
+		{
+			Heads.erase(Head);
+		}
+	}
+	if (ObjectLinks.Next)
+	{
+		(Array.GetHashedItem(ObjectLinks.Next).*Links).Prev = ObjectLinks.Prev;
+	}
+	ObjectLinks = FListLinks();
+}
+
+template <class KeyType, class HasherType>
+template <class VisitorType>
+void FUObjectArray::TObjectLists<KeyType, HasherType>::ForEach(const FUObjectArray& Array, const KeyType& Key, VisitorType&& Visit) const
+{
+	const auto Head = Heads.find(Key);
+	for (UObjectBase* Object = Head == Heads.end() ? nullptr : Head->second; Object; Object = (Array.GetHashedItem(Object).*Links).Next)
+	{
+		Visit(static_cast<UObject*>(Object));
+	}
+}
+
+template <class KeyType, class HasherType>
+template <class VisitorType>
+void FUObjectArray::TObjectLists<KeyType, HasherType>::ForEachKey(VisitorType&& Visit) const
+{
+	for (const auto& Head : Heads)
+	{
+		Visit(Head.first);
+	}
+}
+
+FUObjectArray::FItem& FUObjectArray::GetHashedItem(const UObjectBase* Object)
+{
+	check(Object->InternalIndex >= 0 && Object->InternalIndex < (int32)Items.size() && Items[Object->InternalIndex].Object == Object);
+	return Items[Object->InternalIndex];
+}
+
+const FUObjectArray::FItem& FUObjectArray::GetHashedItem(const UObjectBase* Object) const
+{
+	return const_cast<FUObjectArray*>(this)->GetHashedItem(Object);
+}
+
 void FUObjectArray::AddToHash(UObjectBase* Object)
 {
 	NameHash.emplace(HashKey(Object->GetOuter(), Object->GetFName()), Object);
-	OuterHash.emplace(Object->GetOuter(), Object);
+	ObjectsByOuter.Link(*this, Object->GetOuter(), Object);
+	ObjectsByName.Link(*this, Object->GetFName(), Object);
+	ObjectsByClass.Link(*this, Object->GetClass(), Object);
 }
 
 void FUObjectArray::RemoveFromHash(UObjectBase* Object)
@@ -78,15 +156,16 @@ void FUObjectArray::RemoveFromHash(UObjectBase* Object)
 			break;
 		}
 	}
-	auto OuterRange = OuterHash.equal_range(Object->GetOuter());
-	for (auto It = OuterRange.first; It != OuterRange.second; ++It)
-	{
-		if (It->second == Object)
-		{
-			OuterHash.erase(It);
-			break;
-		}
-	}
+	ObjectsByOuter.Unlink(*this, Object->GetOuter(), Object);
+	ObjectsByName.Unlink(*this, Object->GetFName(), Object);
+	ObjectsByClass.Unlink(*this, Object->GetClass(), Object);
+}
+
+void FUObjectArray::SetClass(UObjectBase* Object, UClass* Class)
+{
+	ObjectsByClass.Unlink(*this, Object->GetClass(), Object);
+	Object->ClassPrivate = Class;
+	ObjectsByClass.Link(*this, Object->GetClass(), Object);
 }
 
 UObject* FUObjectArray::FindByOuterAndName(const UObject* Outer, FName Name) const
@@ -104,14 +183,46 @@ UObject* FUObjectArray::FindByOuterAndName(const UObject* Outer, FName Name) con
 
 void FUObjectArray::ForEachWithOuter(const UObject* Outer, const TFunctionRef<void(UObject*)>& Visit) const
 {
-	std::vector<UObject*> Inner;
-	auto Range = OuterHash.equal_range(Outer);
-	for (auto It = Range.first; It != Range.second; ++It)
-	{
-		Inner.push_back(static_cast<UObject*>(It->second));
-	}
+	// Gathered first: a visit may make or destroy objects with the same outer.
+	TArray<UObject*> Inner;
+	ObjectsByOuter.ForEach(*this, Outer, [&Inner](UObject* Object) { Inner.Add(Object); });
 	for (UObject* Object : Inner)
 	{
 		Visit(Object);
 	}
+}
+
+TArray<UObject*> FUObjectArray::GetObjectsWithName(FName Name) const
+{
+	TArray<UObject*> Found;
+	ObjectsByName.ForEach(*this, Name, [&Found](UObject* Object) { Found.Add(Object); });
+	SortBySlot(Found);
+	return Found;
+}
+
+TArray<UObject*> FUObjectArray::GetObjectsOfClass(const UClass* Class, bool bIncludeDerivedClasses) const
+{
+	TArray<UObject*> Found;
+	auto AddObjectsOf = [this, &Found](const UClass* Of) { ObjectsByClass.ForEach(*this, Of, [&Found](UObject* Object) { Found.Add(Object); }); };
+	if (bIncludeDerivedClasses)
+	{
+		ObjectsByClass.ForEachKey([Class, &AddObjectsOf](const UClass* Candidate)
+			{
+				if (Class && Candidate && Candidate->IsChildOf(Class))
+				{
+					AddObjectsOf(Candidate);
+				}
+			});
+	}
+	else
+	{
+		AddObjectsOf(Class);
+	}
+	SortBySlot(Found);
+	return Found;
+}
+
+void FUObjectArray::SortBySlot(TArray<UObject*>& Objects) const
+{
+	Algo::Sort(Objects, [](const UObject* A, const UObject* B) { return A->GetUniqueID() < B->GetUniqueID(); });
 }

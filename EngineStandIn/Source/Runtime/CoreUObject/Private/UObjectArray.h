@@ -9,10 +9,17 @@ class UObject;
 class UObjectBase;
 
 // Every live object has a slot. A slot's serial number changes when its object dies, which is how weak
-// pointers learn that the object is gone. Objects are also hashed by outer and name for lookups.
+// pointers learn that the object is gone. Objects are also hashed by outer and name, and listed by outer, by
+// name and by class, for lookups.
 class FUObjectArray
 {
 public:
+	struct FListLinks
+	{
+		UObjectBase* Prev = nullptr;
+		UObjectBase* Next = nullptr;
+	};
+
 	struct FItem
 	{
 		UObjectBase* Object = nullptr;
@@ -25,6 +32,10 @@ public:
 		// Memory and layout, so the object can be destroyed without a class that may already be gone.
 		void* Memory = nullptr;
 		size_t Alignment = 0;
+		// Neighbours in the lists of objects with the same outer, name and class.
+		FListLinks OuterLinks;
+		FListLinks NameLinks;
+		FListLinks ClassLinks;
 	};
 
 	static FUObjectArray& Get();
@@ -40,17 +51,54 @@ public:
 	void RemoveFromHash(UObjectBase* Object);
 	UObject* FindByOuterAndName(const UObject* Outer, FName Name) const;
 	void ForEachWithOuter(const UObject* Outer, const TFunctionRef<void(UObject*)>& Visit) const;
+	/** The objects named Name, whatever their outer, in slot order. */
+	TArray<UObject*> GetObjectsWithName(FName Name) const;
+	/** The objects of Class (or of a class derived from it), in slot order. */
+	TArray<UObject*> GetObjectsOfClass(const UClass* Class, bool bIncludeDerivedClasses) const;
+	/** Gives an object made before its class existed its class. */
+	void SetClass(UObjectBase* Object, UClass* Class);
 
 	// While true, every object made is native (compiled-in types and their packages).
 	bool bConstructingNativeTypes = false;
 
 private:
+	struct FNameHasher
+	{
+		size_t operator()(FName Name) const { return GetTypeHash(Name); }
+	};
+
+	/**
+	 * The objects that share a key (an outer, a name, a class) as a list threaded through their items, the most
+	 * recently added first, so that an object leaves its list in constant time however many share its key.
+	 */
+	template <class KeyType, class HasherType = std::hash<KeyType>>
+	class TObjectLists
+	{
+	public:
+		explicit TObjectLists(FListLinks FItem::*InLinks) : Links(InLinks) {}
+		void Link(FUObjectArray& Array, const KeyType& Key, UObjectBase* Object);
+		void Unlink(FUObjectArray& Array, const KeyType& Key, UObjectBase* Object);
+		template <class VisitorType>
+		void ForEach(const FUObjectArray& Array, const KeyType& Key, VisitorType&& Visit) const;
+		template <class VisitorType>
+		void ForEachKey(VisitorType&& Visit) const;
+
+	private:
+		std::unordered_map<KeyType, UObjectBase*, HasherType> Heads;
+		FListLinks FItem::*Links;
+	};
+
 	static uint64 HashKey(const UObject* Outer, FName Name);
+	FItem& GetHashedItem(const UObjectBase* Object);
+	const FItem& GetHashedItem(const UObjectBase* Object) const;
+	void SortBySlot(TArray<UObject*>& Objects) const;
 
 	std::vector<FItem> Items;
 	std::vector<int32> FreeSlots;
 	std::unordered_map<const UObjectBase*, int32> LiveObjects;
 	std::unordered_multimap<uint64, UObjectBase*> NameHash;
-	std::unordered_multimap<const UObject*, UObjectBase*> OuterHash;
+	TObjectLists<const UObject*> ObjectsByOuter{&FItem::OuterLinks};
+	TObjectLists<FName, FNameHasher> ObjectsByName{&FItem::NameLinks};
+	TObjectLists<const UClass*> ObjectsByClass{&FItem::ClassLinks};
 	int32 NextSerialNumber = 1;
 };

@@ -62,12 +62,9 @@ bool ForEachObjectWithPackage(const UPackage* Outer, TFunctionRef<bool(UObject*)
 
 void GetObjectsOfClass(const UClass* ClassToLookFor, TArray<UObject*>& Results, bool bIncludeDerivedClasses, EObjectFlags ExcludeFlags, EInternalObjectFlags ExclusionInternalFlags)
 {
-	FUObjectArray& Array = FUObjectArray::Get();
-	for (int32 Index = 0; Index < Array.Num(); ++Index)
+	for (UObject* Object : FUObjectArray::Get().GetObjectsOfClass(ClassToLookFor, bIncludeDerivedClasses))
 	{
-		FUObjectArray::FItem* Item = Array.GetItem(Index);
-		UObject* Object = Item ? static_cast<UObject*>(Item->Object) : nullptr;
-		if (Object && (bIncludeDerivedClasses ? Object->IsA(ClassToLookFor) : Object->GetClass() == ClassToLookFor) && !IsExcluded(Object, ExcludeFlags, ExclusionInternalFlags))
+		if (!IsExcluded(Object, ExcludeFlags, ExclusionInternalFlags))
 		{
 			Results.Add(Object);
 		}

@@ -409,6 +409,19 @@ void UZ4Package::MakePakFileInternal(TArray<FZ4PackageFinding> Findings)
 			UE_LOG(Z4LogSDK, Warning, TEXT("Package '%s' cannot be packed: the asset registry has no record of it, so its file is missing or cannot be read."), *PackageName.ToString());
 		}
 	}
+	// The cooked folder is read once, instead of asking the disk for each file the export set could have.
+	TSet<FString> CookedFiles;
+	PlatformFile.IterateDirectoryRecursively(*CookedContentDir, [&CookedFiles, &CookedContentDir](const TCHAR* FilenameOrDirectory, bool bIsDirectory)
+	{
+		FString Relative(FilenameOrDirectory);
+		if (!bIsDirectory && Relative.StartsWith(CookedContentDir))
+		{
+			Relative.RightChopInline(CookedContentDir.Len());
+			Relative.RemoveFromStart(TEXT("/"));
+			CookedFiles.Add(MoveTemp(Relative));
+		}
+		return true;
+	});
 	TSet<FName> PackedPackages;
 	for (const FAssetData& Asset : ExportAssets)
 	{
@@ -423,16 +436,17 @@ void UZ4Package::MakePakFileInternal(TArray<FZ4PackageFinding> Findings)
 			continue;
 		}
 		const TCHAR* const Extensions[] = {MapPackages.Contains(Asset.PackageName) ? TEXT(".umap") : TEXT(".uasset"), TEXT(".ubulk"), TEXT(".uexp")};
+		const FString PackageName = Asset.PackageName.ToString();
 		for (const TCHAR* Extension : Extensions)
 		{
-			const FString ContentPath = Asset.PackageName.ToString() + Extension;
+			const FString ContentPath = PackageName + Extension;
 			FString DiskPath;
 			FString MountPath;
 			FZ4PakFileLocations::GetCookedFilePaths(ContentPath, CookedContentDir, DiskPath, MountPath);
-			if (PlatformFile.FileExists(*DiskPath))
+			// What lies in the cooked folder was read with it; anything else is asked of the disk.
+			const bool bCooked = DiskPath.StartsWith(CookedContentDir) ? CookedFiles.Contains(DiskPath.RightChop(CookedContentDir.Len())) : PlatformFile.FileExists(*DiskPath);
+			if (bCooked)
 			{
-				// Quoted: the default project and engine folders ("Unreal Projects", "Program Files") hold spaces.
-				Manifest += FString::Printf(TEXT("\"%s\" \"%s\"\n"), *DiskPath, *MountPath);
 				SourcePaths.Add(DiskPath);
 				MountPaths.Add(MountPath);
 				Report->AddManifestEntry(MountPath, DiskPath, Asset.PackageName);
@@ -453,6 +467,22 @@ void UZ4Package::MakePakFileInternal(TArray<FZ4PackageFinding> Findings)
 		{
 			return;
 		}
+	}
+
+	// Quoted: the default project and engine folders ("Unreal Projects", "Program Files") hold spaces.
+	int32 ManifestLength = 0;
+	for (int32 Index = 0; Index < SourcePaths.Num(); ++Index)
+	{
+		ManifestLength += SourcePaths[Index].Len() + MountPaths[Index].Len() + 6;
+	}
+	Manifest.Reserve(ManifestLength);
+	for (int32 Index = 0; Index < SourcePaths.Num(); ++Index)
+	{
+		Manifest += TEXT("\"");
+		Manifest += SourcePaths[Index];
+		Manifest += TEXT("\" \"");
+		Manifest += MountPaths[Index];
+		Manifest += TEXT("\"\n");
 	}
 
 	const FString ManifestFilePath = FZ4PakFileLocations::GetManifestFilePath();

@@ -4,6 +4,7 @@
 #include "CoreGlobals.h"
 #include "Engine/Texture.h"
 #include "HAL/FileManager.h"
+#include "HAL/PlatformTime.h"
 #include "Interfaces/ITargetPlatform.h"
 #include "Misc/App.h"
 #include "Misc/FileHelper.h"
@@ -19,6 +20,9 @@ DEFINE_LOG_CATEGORY(LogCook);
 
 namespace
 {
+	// What the editor gives its cook each frame: the cook keeps the editor responsive and otherwise has the machine.
+	constexpr float EditorTickTimeSlice = 0.1f;
+
 	using FJson = nlohmann::ordered_json;
 
 	bool ReadPackageDocument(const FString& Filename, FJson& OutDocument)
@@ -192,7 +196,14 @@ uint32 UCookOnTheFlyServer::TickCookByTheBook(const float TimeSlice, ECookTickFl
 	{
 		return COSR_None;
 	}
-	const uint32 Result = NextRequest < RequestedPackages.Num() ? CookNextPackage() : COSR_None;
+	// At least one package a tick, however short the slice, so that every tick moves the cook on.
+	const double EndTime = FPlatformTime::Seconds() + TimeSlice;
+	uint32 Result = COSR_None;
+	do
+	{
+		Result |= NextRequest < RequestedPackages.Num() ? CookNextPackage() : COSR_None;
+	}
+	while (NextRequest < RequestedPackages.Num() && FPlatformTime::Seconds() < EndTime);
 	if (NextRequest >= RequestedPackages.Num())
 	{
 		FinishSession();
@@ -204,7 +215,7 @@ void UCookOnTheFlyServer::Tick(float DeltaTime)
 {
 	if (IsCookByTheBookRunning())
 	{
-		TickCookByTheBook(DeltaTime);
+		TickCookByTheBook(EditorTickTimeSlice);
 	}
 }
 

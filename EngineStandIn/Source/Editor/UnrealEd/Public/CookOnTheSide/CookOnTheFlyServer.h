@@ -64,7 +64,7 @@ enum ECookOnTheSideResult
  * it came from, and the same package cooks to the same bytes. With the project's zen store setting, everything goes
  * into the store file ue.projectstore in the platform's folder instead, and no loose file is written.
  *
- * The stand-in cooks one package per tick, whatever the time slice: a cook spans frames, as the engine's does.
+ * A tick cooks packages until its time slice is used (at least one): a large cook spans frames, as the engine's does.
  */
 UCLASS()
 class UNREALED_API UCookOnTheFlyServer : public UObject, public FTickableEditorObject
