@@ -155,7 +155,7 @@ namespace
 	void BM_CheckPackage(benchmark::State& State)
 	{
 		const int32 NumPackages = (int32)State.range(0);
-		const FSyntheticProject Synthetic = MakeSyntheticProject(NumPackages);
+		const FSyntheticProject Synthetic = MakeSyntheticProject(FProjectShape::WorldPartition(), NumPackages);
 		const FWalkCounts Literal = CountLiteralWalks(Synthetic);
 
 		FTestProject Project(TEXT("BenchProject"));
