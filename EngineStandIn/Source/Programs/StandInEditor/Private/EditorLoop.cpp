@@ -4,6 +4,7 @@
 #include "EditorConsole.h"
 #include "EditorRunOutcome.h"
 #include "HAL/FileManager.h"
+#include "HAL/PlatformFileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "HAL/PlatformTime.h"
 #include "Misc/FileHelper.h"
@@ -120,21 +121,31 @@ namespace UE::StandInEditor
 
 	void FEditorLoop::PrintConsoleOutput()
 	{
-		TArray<uint8> Bytes;
-		if (IFileManager::Get().FileSize(*ConsoleFile) <= ConsoleBytesPrinted || !FFileHelper::LoadFileToArray(Bytes, *ConsoleFile))
+		// Only what was written since the last frame is read and split: a long listing would otherwise be read and
+		// moved again for every frame and every line.
+		const TUniquePtr<IFileHandle> File(FPlatformFileManager::Get().GetPlatformFile().OpenRead(*ConsoleFile, true));
+		const int64 Size = File ? File->Size() : -1;
+		if (Size <= ConsoleBytesPrinted)
 		{
 			return;
 		}
-		FString Text;
-		FFileHelper::BufferToString(Text, Bytes.GetData() + ConsoleBytesPrinted, Bytes.Num() - (int32)ConsoleBytesPrinted);
-		ConsoleBytesPrinted = Bytes.Num();
-		Text = PartialConsoleLine + Text.Replace(TEXT("\r"), TEXT(""));
-		int32 LineEnd;
-		while (Text.FindChar(TEXT('\n'), LineEnd))
+		TArray<uint8> Bytes;
+		Bytes.SetNumZeroed((int32)(Size - ConsoleBytesPrinted));
+		if (!File->Seek(ConsoleBytesPrinted) || !File->Read(Bytes.GetData(), Bytes.Num()))
 		{
-			Console.PrintLine(TEXT("  | ") + Text.Left(LineEnd));
-			Text.RightChopInline(LineEnd + 1);
+			return;
 		}
-		PartialConsoleLine = Text;
+		ConsoleBytesPrinted = Size;
+		FString Text;
+		FFileHelper::BufferToString(Text, Bytes.GetData(), Bytes.Num());
+		Text = PartialConsoleLine + Text.Replace(TEXT("\r"), TEXT(""));
+		int32 LineStart = 0;
+		for (int32 LineEnd = Text.Find(TEXT("\n"), ESearchCase::CaseSensitive, ESearchDir::FromStart, LineStart); LineEnd != INDEX_NONE;
+			 LineEnd = Text.Find(TEXT("\n"), ESearchCase::CaseSensitive, ESearchDir::FromStart, LineStart))
+		{
+			Console.PrintLine(TEXT("  | ") + Text.Mid(LineStart, LineEnd - LineStart));
+			LineStart = LineEnd + 1;
+		}
+		PartialConsoleLine = Text.RightChop(LineStart);
 	}
 }
