@@ -3,6 +3,7 @@
 #if WITH_EDITOR
 
 #include "Algo/Reverse.h"
+#include "Async/ParallelFor.h"
 #include "AssetRegistry/ARFilter.h"
 #include "AssetRegistry/AssetData.h"
 #include "AssetRegistry/IAssetRegistry.h"
@@ -132,7 +133,7 @@ void FZ4PackageCheck::CheckExportSet(TConstArrayView<FName> ExportPackageNames)
 	TSet<FName> Listed;
 	TSet<FName> Redirectors;
 	TSet<FName> Maps;
-	TArray<FName> Packable;
+	TSet<FName> Packable;
 	for (const FAssetData& Asset : Assets)
 	{
 		if (!Asset.IsValid())
@@ -149,7 +150,7 @@ void FZ4PackageCheck::CheckExportSet(TConstArrayView<FName> ExportPackageNames)
 		{
 			Maps.Add(Asset.PackageName);
 		}
-		Packable.AddUnique(Asset.PackageName);
+		Packable.Add(Asset.PackageName);
 	}
 
 	for (const FName& PackageName : Filter.PackageNames)
@@ -168,19 +169,41 @@ void FZ4PackageCheck::CheckExportSet(TConstArrayView<FName> ExportPackageNames)
 		}
 	}
 
+	// The disk is asked about every cooked file at once, on all cores, as the dependency walk's look-ahead does; the
+	// findings are then added in the export set's order.
 	const FString CookedContentDir = FZ4PakFileLocations::GetCookedContentDir();
-	for (const FName& PackageName : Packable)
+	const TArray<FName> PackableNames = Packable.Array();
+	TArray<FCookedFile> CookedFiles;
+	CookedFiles.SetNum(PackableNames.Num());
+	ParallelFor(PackableNames.Num(), [&PackableNames, &Maps, &CookedContentDir, &CookedFiles](int32 Index)
 	{
-		CheckCookedFile(PackageName, Maps.Contains(PackageName), CookedContentDir);
+		CookedFiles[Index] = LookAtCookedFile(PackableNames[Index], Maps.Contains(PackableNames[Index]), CookedContentDir);
+	});
+	for (int32 Index = 0; Index < PackableNames.Num(); ++Index)
+	{
+		CheckCookedFile(PackableNames[Index], CookedFiles[Index]);
 	}
 }
 
-void FZ4PackageCheck::CheckCookedFile(FName PackageName, bool bIsMap, const FString& CookedContentDir)
+FZ4PackageCheck::FCookedFile FZ4PackageCheck::LookAtCookedFile(FName PackageName, bool bIsMap, const FString& CookedContentDir)
 {
 	const FString& Extension = bIsMap ? FPackageName::GetMapPackageExtension() : FPackageName::GetAssetPackageExtension();
-	FString DiskPath;
-	FString MountPath;
-	FZ4PakFileLocations::GetCookedFilePaths(PackageName.ToString() + Extension, CookedContentDir, DiskPath, MountPath);
+	FCookedFile CookedFile;
+	FZ4PakFileLocations::GetCookedFilePaths(PackageName.ToString() + Extension, CookedContentDir, CookedFile.DiskPath, CookedFile.MountPath);
+	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
+	CookedFile.bCooked = PlatformFile.FileExists(*CookedFile.DiskPath);
+	if (CookedFile.bCooked)
+	{
+		const FDateTime SourceTime = PlatformFile.GetTimeStamp(*FPackageName::LongPackageNameToFilename(PackageName.ToString(), Extension));
+		CookedFile.bStale = SourceTime != FDateTime::MinValue() && PlatformFile.GetTimeStamp(*CookedFile.DiskPath) < SourceTime;
+	}
+	return CookedFile;
+}
+
+void FZ4PackageCheck::CheckCookedFile(FName PackageName, const FCookedFile& CookedFile)
+{
+	const FString& DiskPath = CookedFile.DiskPath;
+	const FString& MountPath = CookedFile.MountPath;
 	FString ClientPath = MountPath;
 	ClientPath.RemoveFromStart(TEXT("../../../"));
 	if (DiskPath.Len() > MaxCookedPathLength || ClientPath.Len() > MaxClientPathLength)
@@ -197,16 +220,14 @@ void FZ4PackageCheck::CheckCookedFile(FName PackageName, bool bIsMap, const FStr
 			LOCTEXT("CookedPathTooLongHint", "Give the package or its folders shorter names, or move the project to a shorter folder, then cook again."));
 	}
 
-	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
-	if (!PlatformFile.FileExists(*DiskPath))
+	if (!CookedFile.bCooked)
 	{
 		AddFinding(EZ4FindingSeverity::Error, TEXT("Uncooked"), PackageName,
 			FText::Format(LOCTEXT("Uncooked", "The package has not been cooked for Windows: there is no {0}."), FText::FromString(DiskPath)),
 			LOCTEXT("UncookedHint", "Click Cook Assets, then make the pak."));
 		return;
 	}
-	const FDateTime SourceTime = PlatformFile.GetTimeStamp(*FPackageName::LongPackageNameToFilename(PackageName.ToString(), Extension));
-	if (SourceTime != FDateTime::MinValue() && PlatformFile.GetTimeStamp(*DiskPath) < SourceTime)
+	if (CookedFile.bStale)
 	{
 		AddFinding(EZ4FindingSeverity::Error, TEXT("StaleCookedFile"), PackageName,
 			LOCTEXT("StaleCookedFile", "The cooked file is older than the package's file: the pak would ship the asset as it was at the last cook."),

@@ -31,9 +31,20 @@ public:
 	TArray<FZ4PackageFinding> Run(TConstArrayView<FName> ExportPackageNames);
 
 private:
+	/** What the disk says of one package's cooked file. */
+	struct FCookedFile
+	{
+		FString DiskPath;
+		FString MountPath;
+		bool bCooked = false;
+		/** Older than the package's own file. */
+		bool bStale = false;
+	};
+
 	void WalkFromMainAssets();
 	void CheckExportSet(TConstArrayView<FName> ExportPackageNames);
-	void CheckCookedFile(FName PackageName, bool bIsMap, const FString& CookedContentDir);
+	static FCookedFile LookAtCookedFile(FName PackageName, bool bIsMap, const FString& CookedContentDir);
+	void CheckCookedFile(FName PackageName, const FCookedFile& CookedFile);
 	void CheckThumbnailNames();
 	void CheckSettingsAndName();
 
