@@ -112,11 +112,7 @@ namespace
 
 		FTestProject Project(TEXT("BenchProject"));
 		FStandInEngine Engine(Project);
-		for (const FTestPackage& Package : Synthetic.Packages)
-		{
-			WriteTestPackage(Package);
-		}
-		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
+		WriteSyntheticProject(Synthetic);
 
 		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Bench")), TEXT("PK_Bench"), RF_Public | RF_Standalone);
 		for (const FString& MainAsset : Synthetic.MainAssets)
@@ -160,16 +156,15 @@ namespace
 
 		FTestProject Project(TEXT("BenchProject"));
 		FStandInEngine Engine(Project);
+		WriteSyntheticProject(Synthetic);
 		TSet<FName> Maps;
 		for (const FTestPackage& Package : Synthetic.Packages)
 		{
-			WriteTestPackage(Package);
 			if (Package.ClassPath == TEXT("/Script/Engine.World"))
 			{
 				Maps.Add(FName(*Package.PackageName));
 			}
 		}
-		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
 
 		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Bench")), TEXT("PK_Bench"), RF_Public | RF_Standalone);
 		Package->Data.Name = FName(TEXT("Bench"));

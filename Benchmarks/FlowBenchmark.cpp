@@ -124,11 +124,7 @@ namespace
 		const FSyntheticProject Synthetic = MakeSyntheticProject(FProjectShape::CreatorPack(), NumPackages);
 		FTestProject Project(TEXT("FlowBench"));
 		FStandInEngine Engine(Project);
-		for (const FTestPackage& Package : Synthetic.Packages)
-		{
-			WriteTestPackage(Package);
-		}
-		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
+		WriteSyntheticProject(Synthetic);
 		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Flow")), TEXT("PK_Flow"), RF_Public | RF_Standalone);
 		Package->Data.Name = FName(TEXT("Flow Pack"));
 		UZ4SDKStatics::SaveAsset(Package);

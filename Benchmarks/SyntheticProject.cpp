@@ -1,5 +1,9 @@
 #include "SyntheticProject.h"
 
+#include "AssetRegistry/AssetRegistryModule.h"
+#include "AssetRegistry/IAssetRegistry.h"
+#include "Modules/ModuleManager.h"
+
 #include <random>
 
 namespace UE::Benchmark
@@ -119,5 +123,14 @@ namespace UE::Benchmark
 		}
 		check(Project.Packages.Num() == NumPackages);
 		return Project;
+	}
+
+	void WriteSyntheticProject(const FSyntheticProject& Synthetic)
+	{
+		for (const UE::StandIn::FTestPackage& Package : Synthetic.Packages)
+		{
+			UE::StandIn::WriteTestPackage(Package);
+		}
+		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/")}, true);
 	}
 }

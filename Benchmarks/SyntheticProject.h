@@ -54,4 +54,7 @@ namespace UE::Benchmark
 
 	/** The same project for the same shape and size: the layout is drawn from a generator seeded with the size. */
 	FSyntheticProject MakeSyntheticProject(const FProjectShape& Shape, int32 NumPackages);
+
+	/** Writes every package of the project into the running engine's project and has the asset registry read them. */
+	void WriteSyntheticProject(const FSyntheticProject& Synthetic);
 }

@@ -385,8 +385,10 @@ void UZ4Package::MakePakFileInternal(TArray<FZ4PackageFinding> Findings)
 	// has a hashed name, and a blueprint's package also holds its generated class. A package is packed once, as a
 	// map when it holds a world.
 	TSet<FName> MapPackages;
+	TSet<FName> ListedPackages;
 	for (const FAssetData& Asset : ExportAssets)
 	{
+		ListedPackages.Add(Asset.PackageName);
 		if (Asset.IsValid() && Asset.GetClass() == UWorld::StaticClass())
 		{
 			MapPackages.Add(Asset.PackageName);
@@ -394,11 +396,6 @@ void UZ4Package::MakePakFileInternal(TArray<FZ4PackageFinding> Findings)
 	}
 	// A package the registry has no record of (its file deleted or damaged) has no cooked file to look for either; it
 	// would otherwise leave the pak without a word.
-	TSet<FName> ListedPackages;
-	for (const FAssetData& Asset : ExportAssets)
-	{
-		ListedPackages.Add(Asset.PackageName);
-	}
 	for (const FName& PackageName : ExportPackageNames)
 	{
 		bool bListed = false;
