@@ -1,5 +1,6 @@
 #include "GenericPlatform/GenericPlatformFile.h"
 
+#include "Algo/Sort.h"
 #include "HAL/PlatformFileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "Misc/Paths.h"
@@ -9,11 +10,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace
 {
@@ -37,6 +38,19 @@ namespace
 		thread_local std::string Native;
 		ToNative(Path, Native);
 		return ::stat(Native.c_str(), &OutStat) == 0;
+	}
+
+	FDateTime ToDateTime(const timespec& Time)
+	{
+		return FDateTime(FDateTime::FromUnixTimestamp(Time.tv_sec).GetTicks() + Time.tv_nsec / 100);
+	}
+
+	FFileStatData ToStatData(const struct stat& FileStat)
+	{
+		const bool bIsDirectory = S_ISDIR(FileStat.st_mode);
+		// Linux keeps no creation time here: the last status change stands in for it.
+		return FFileStatData(ToDateTime(FileStat.st_ctim), ToDateTime(FileStat.st_atim), ToDateTime(FileStat.st_mtim),
+			bIsDirectory ? -1 : static_cast<int64>(FileStat.st_size), bIsDirectory, (FileStat.st_mode & S_IWUSR) == 0);
 	}
 
 	class FFileHandlePosix final : public IFileHandle
@@ -144,12 +158,13 @@ namespace
 		virtual FDateTime GetTimeStamp(const TCHAR* Filename) override
 		{
 			struct stat FileStat;
-			if (!Stat(Filename, FileStat))
-			{
-				return FDateTime::MinValue();
-			}
-			return FDateTime(FDateTime::FromUnixTimestamp(FileStat.st_mtim.tv_sec).GetTicks() +
-							 FileStat.st_mtim.tv_nsec / 100);
+			return Stat(Filename, FileStat) ? ToDateTime(FileStat.st_mtim) : FDateTime::MinValue();
+		}
+
+		virtual FFileStatData GetStatData(const TCHAR* FilenameOrDirectory) override
+		{
+			struct stat FileStat;
+			return Stat(FilenameOrDirectory, FileStat) ? ToStatData(FileStat) : FFileStatData();
 		}
 
 		virtual IFileHandle* OpenRead(const TCHAR* Filename, bool bAllowWrite) override
@@ -191,50 +206,100 @@ namespace
 
 		virtual bool IterateDirectory(const TCHAR* Directory, FDirectoryVisitor& Visitor) override
 		{
-			DIR* Handle = ::opendir(ToNative(Directory).c_str());
-			if (!Handle)
+			TArray<FListedEntry> Entries;
+			FString Path;
+			if (!ListDirectory(Directory, false, Entries, Path))
 			{
 				return false;
 			}
-			struct FEntry
+			const int32 PrefixLength = Path.Len();
+			for (const FListedEntry& Entry : Entries)
 			{
-				FString Name;
-				// Folders and files as the listing tells them; links and file systems that do not tell are asked.
-				unsigned char Type = DT_UNKNOWN;
-			};
-			std::vector<FEntry> Names;
-			while (const dirent* Entry = ::readdir(Handle))
-			{
-				const std::string Name = Entry->d_name;
-				if (Name != "." && Name != "..")
-				{
-					Names.push_back({UE::StandIn::FromUtf8(Name), Entry->d_type});
-				}
-			}
-			::closedir(Handle);
-
-			// The disk's own order is arbitrary; list as Windows does, by name ignoring case.
-			std::sort(Names.begin(), Names.end(),
-					  [](const FEntry& A, const FEntry& B)
-					  {
-						  const int32 Order = A.Name.Compare(B.Name, ESearchCase::IgnoreCase);
-						  return Order != 0 ? Order < 0 : A.Name.Compare(B.Name, ESearchCase::CaseSensitive) < 0;
-					  });
-
-			FString Prefix = Directory;
-			FPaths::NormalizeFilename(Prefix);
-			if (!Prefix.IsEmpty() && !Prefix.EndsWith(TEXT("/")))
-			{
-				Prefix += TEXT("/");
-			}
-			for (const FEntry& Entry : Names)
-			{
-				const FString Path = Prefix + Entry.Name;
+				Path.LeftInline(PrefixLength, EAllowShrinking::No);
+				Path += Entry.Name;
 				const bool bIsDirectory = Entry.Type == DT_DIR || ((Entry.Type == DT_UNKNOWN || Entry.Type == DT_LNK) && DirectoryExists(*Path));
 				if (!Visitor.Visit(*Path, bIsDirectory))
 				{
 					return false;
 				}
+			}
+			return true;
+		}
+
+		virtual bool IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitor& Visitor) override
+		{
+			TArray<FListedEntry> Entries;
+			FString Path;
+			if (!ListDirectory(Directory, true, Entries, Path))
+			{
+				return false;
+			}
+			const int32 PrefixLength = Path.Len();
+			for (const FListedEntry& Entry : Entries)
+			{
+				if (!Entry.StatData.bIsValid)
+				{
+					continue;
+				}
+				Path.LeftInline(PrefixLength, EAllowShrinking::No);
+				Path += Entry.Name;
+				if (!Visitor.Visit(*Path, Entry.StatData))
+				{
+					return false;
+				}
+			}
+			return true;
+		}
+
+	private:
+		struct FListedEntry
+		{
+			FString Name;
+			// Folders and files as the listing tells them; links and file systems that do not tell are asked.
+			unsigned char Type = DT_UNKNOWN;
+			FFileStatData StatData;
+		};
+
+		/**
+		 * A folder's entries as Windows lists them, by name ignoring case, each stat'ed beside its folder when asked;
+		 * OutPrefix is the folder's path with a closing "/", to put before each name.
+		 */
+		static bool ListDirectory(const TCHAR* Directory, bool bWithStatData, TArray<FListedEntry>& OutEntries, FString& OutPrefix)
+		{
+			DIR* Handle = ::opendir(ToNative(Directory).c_str());
+			if (!Handle)
+			{
+				return false;
+			}
+			while (const dirent* Entry = ::readdir(Handle))
+			{
+				if (std::strcmp(Entry->d_name, ".") == 0 || std::strcmp(Entry->d_name, "..") == 0)
+				{
+					continue;
+				}
+				FListedEntry& Listed = OutEntries.AddDefaulted_GetRef();
+				Listed.Name = UE::StandIn::FromUtf8(Entry->d_name);
+				Listed.Type = Entry->d_type;
+				struct stat FileStat;
+				// Relative to the open folder, the disk looks up one name instead of the whole path again.
+				if (bWithStatData && ::fstatat(::dirfd(Handle), Entry->d_name, &FileStat, 0) == 0)
+				{
+					Listed.StatData = ToStatData(FileStat);
+				}
+			}
+			::closedir(Handle);
+
+			// The disk's own order is arbitrary.
+			Algo::Sort(OutEntries, [](const FListedEntry& A, const FListedEntry& B)
+			{
+				const int32 Order = A.Name.Compare(B.Name, ESearchCase::IgnoreCase);
+				return Order != 0 ? Order < 0 : A.Name.Compare(B.Name, ESearchCase::CaseSensitive) < 0;
+			});
+			OutPrefix = Directory;
+			FPaths::NormalizeFilename(OutPrefix);
+			if (!OutPrefix.IsEmpty() && !OutPrefix.EndsWith(TEXT("/")))
+			{
+				OutPrefix += TEXT("/");
 			}
 			return true;
 		}
@@ -279,6 +344,49 @@ bool IPlatformFile::IterateDirectoryRecursively(const TCHAR* Directory, FDirecto
 {
 	FFunctionVisitor FunctionVisitor(Visitor);
 	return IterateDirectoryRecursively(Directory, FunctionVisitor);
+}
+
+namespace
+{
+	class FFunctionStatVisitor final : public IPlatformFile::FDirectoryStatVisitor
+	{
+	public:
+		explicit FFunctionStatVisitor(IPlatformFile::FDirectoryStatVisitorFunc InFunc) : Func(InFunc) {}
+
+		virtual bool Visit(const TCHAR* FilenameOrDirectory, const FFileStatData& StatData) override
+		{
+			return Func(FilenameOrDirectory, StatData);
+		}
+
+	private:
+		IPlatformFile::FDirectoryStatVisitorFunc Func;
+	};
+}
+
+bool IPlatformFile::IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor)
+{
+	FFunctionStatVisitor FunctionVisitor(Visitor);
+	return IterateDirectoryStat(Directory, FunctionVisitor);
+}
+
+bool IPlatformFile::IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitor& Visitor)
+{
+	// Each entry is visited before the contents of a folder entry.
+	return IterateDirectoryStat(Directory,
+								[this, &Visitor](const TCHAR* FilenameOrDirectory, const FFileStatData& StatData)
+								{
+									if (!Visitor.Visit(FilenameOrDirectory, StatData))
+									{
+										return false;
+									}
+									return !StatData.bIsDirectory || IterateDirectoryStatRecursively(FilenameOrDirectory, Visitor);
+								});
+}
+
+bool IPlatformFile::IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor)
+{
+	FFunctionStatVisitor FunctionVisitor(Visitor);
+	return IterateDirectoryStatRecursively(Directory, FunctionVisitor);
 }
 
 bool IPlatformFile::CreateDirectoryTree(const TCHAR* Directory)

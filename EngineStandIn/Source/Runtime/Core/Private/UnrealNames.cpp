@@ -1,6 +1,6 @@
 #include "UObject/NameTypes.h"
 
-#include <deque>
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -9,12 +9,21 @@ namespace
 {
 	/**
 	 * The global name table. Every distinct spelling gets an entry; the first spelling of a name (ignoring
-	 * case) is its comparison entry. Entries are never removed, so indices stay valid for the process.
+	 * case) is its comparison entry. Entries are never removed and never move, so indices stay valid for the
+	 * process and names are read without the lock: only adding one takes it.
 	 */
 	class FNamePool
 	{
 	public:
 		FNamePool() { Add(TEXT("None")); }
+
+		~FNamePool()
+		{
+			for (std::atomic<FEntry*>& Block : Blocks)
+			{
+				delete[] Block.load(std::memory_order_relaxed);
+			}
+		}
 
 		/** Returns false when FindOnly is set and the name is unknown. */
 		bool Store(const std::wstring& Text, bool bFindOnly, uint32& OutComparison, uint32& OutDisplay)
@@ -23,7 +32,7 @@ namespace
 			if (const auto Exact = ByExactText.find(Text); Exact != ByExactText.end())
 			{
 				OutDisplay = Exact->second;
-				OutComparison = ComparisonOf[Exact->second];
+				OutComparison = GetEntry(Exact->second).Comparison;
 				return true;
 			}
 			const std::wstring Folded = Fold(Text);
@@ -37,46 +46,68 @@ namespace
 				OutComparison = OutDisplay = Existing->second;
 				return true;
 			}
-			const uint32 NewIndex = static_cast<uint32>(Entries.size());
-			Entries.push_back(Text);
-			const uint32 Comparison = Existing != ByFoldedText.end() ? Existing->second : NewIndex;
-			ComparisonOf.push_back(Comparison);
+			const uint32 NewIndex = NumEntries.load(std::memory_order_relaxed);
+			checkf(NewIndex < MaxBlocks * BlockSize, TEXT("The name table is full (%u names)"), NewIndex);
+			const uint32 BlockIndex = NewIndex / BlockSize;
+			if (!Blocks[BlockIndex].load(std::memory_order_relaxed))
+			{
+				Blocks[BlockIndex].store(new FEntry[BlockSize], std::memory_order_relaxed);
+			}
+			const auto FoldedEntry = Existing != ByFoldedText.end() ? Existing : ByFoldedText.emplace(Folded, NewIndex).first;
+			FEntry& Entry = Blocks[BlockIndex].load(std::memory_order_relaxed)[NewIndex % BlockSize];
+			Entry.Text = Text;
+			// The map's nodes never move, so its key serves as the folded text for comparisons.
+			Entry.Folded = &FoldedEntry->first;
+			Entry.Comparison = FoldedEntry->second;
 			ByExactText.emplace(Text, NewIndex);
-			ByFoldedText.emplace(Folded, Comparison);
-			OutComparison = Comparison;
+			NumEntries.store(NewIndex + 1, std::memory_order_release);
+			OutComparison = Entry.Comparison;
 			OutDisplay = NewIndex;
 			return true;
 		}
 
-		FString GetText(uint32 Index)
+		FString GetText(uint32 Index) const
 		{
 			FString Text;
 			AppendText(Index, Text);
 			return Text;
 		}
 
-		int32 CompareTextsIgnoringCase(uint32 Index, uint32 OtherIndex)
+		/** The two entries' texts ignoring case, as FCString::Stricmp orders them. */
+		int32 CompareTextsIgnoringCase(uint32 Index, uint32 OtherIndex) const
 		{
-			std::lock_guard<std::mutex> Lock(Mutex);
-			checkf(Index < Entries.size() && OtherIndex < Entries.size(), TEXT("Invalid name index %u or %u"), Index, OtherIndex);
-			return FCString::Stricmp(Entries[Index].c_str(), Entries[OtherIndex].c_str());
+			return GetEntry(Index).Folded->compare(*GetEntry(OtherIndex).Folded);
 		}
 
-		void AppendText(uint32 Index, FString& Out)
+		void AppendText(uint32 Index, FString& Out) const
 		{
-			std::lock_guard<std::mutex> Lock(Mutex);
-			checkf(Index < Entries.size(), TEXT("Invalid name index %u"), Index);
-			const std::wstring& Text = Entries[Index];
+			const std::wstring& Text = GetEntry(Index).Text;
 			Out.AppendChars(Text.c_str(), static_cast<int32>(Text.size()));
 		}
 
-		bool IsValidIndex(uint32 Index)
+		bool IsValidIndex(uint32 Index) const
 		{
-			std::lock_guard<std::mutex> Lock(Mutex);
-			return Index < Entries.size();
+			return Index < NumEntries.load(std::memory_order_acquire);
 		}
 
 	private:
+		struct FEntry
+		{
+			std::wstring Text;
+			/** The text in lower case, shared by every spelling of the name. */
+			const std::wstring* Folded = nullptr;
+			uint32 Comparison = 0;
+		};
+
+		static constexpr uint32 BlockSize = 1u << 14;
+		static constexpr uint32 MaxBlocks = 1u << 14;
+
+		const FEntry& GetEntry(uint32 Index) const
+		{
+			checkf(IsValidIndex(Index), TEXT("Invalid name index %u"), Index);
+			return Blocks[Index / BlockSize].load(std::memory_order_relaxed)[Index % BlockSize];
+		}
+
 		void Add(const TCHAR* Text)
 		{
 			uint32 Comparison = 0;
@@ -95,8 +126,8 @@ namespace
 		}
 
 		std::mutex Mutex;
-		std::deque<std::wstring> Entries;
-		std::deque<uint32> ComparisonOf;
+		std::atomic<FEntry*> Blocks[MaxBlocks] = {};
+		std::atomic<uint32> NumEntries = 0;
 		std::unordered_map<std::wstring, uint32> ByExactText;
 		std::unordered_map<std::wstring, uint32> ByFoldedText;
 	};

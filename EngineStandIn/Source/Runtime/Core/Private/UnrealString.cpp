@@ -906,9 +906,9 @@ FString FString::ChrN(int32 NumCharacters, TCHAR Char)
 
 FString FString::PrintfImpl(const TCHAR* Fmt, const UE::Core::Private::FPrintfArg* Args, int32 NumArgs)
 {
-	std::wstring Formatted;
+	FString Formatted;
 	UE::Core::Private::FormatPrintf(Formatted, Fmt, Args, NumArgs);
-	return FString::ConstructFromPtrSize(Formatted.c_str(), static_cast<int32>(Formatted.size()));
+	return Formatted;
 }
 
 uint32 GetTypeHash(const FString& S)

@@ -506,10 +506,21 @@ public:
 	{
 		check(Ptr != nullptr || Count == 0);
 		Reserve(ArrayNum + Count);
-		for (SizeType It = 0; It < Count; ++It)
+		if constexpr (std::is_trivially_copyable_v<ElementType>)
 		{
-			new (Data + ArrayNum) ElementType(Ptr[It]);
-			++ArrayNum;
+			if (Count > 0)
+			{
+				std::memcpy(static_cast<void*>(Data + ArrayNum), static_cast<const void*>(Ptr), static_cast<SIZE_T>(Count) * sizeof(ElementType));
+				ArrayNum += Count;
+			}
+		}
+		else
+		{
+			for (SizeType It = 0; It < Count; ++It)
+			{
+				new (Data + ArrayNum) ElementType(Ptr[It]);
+				++ArrayNum;
+			}
 		}
 	}
 

@@ -21,6 +21,32 @@ public:
 	virtual int64 Size() = 0;
 };
 
+/** What stat'ing a file or folder returns; check bIsValid before using the rest. */
+struct FFileStatData
+{
+	FFileStatData() = default;
+
+	FFileStatData(FDateTime InCreationTime, FDateTime InAccessTime, FDateTime InModificationTime, const int64 InFileSize, const bool InIsDirectory, const bool InIsReadOnly)
+		: CreationTime(InCreationTime)
+		, AccessTime(InAccessTime)
+		, ModificationTime(InModificationTime)
+		, FileSize(InFileSize)
+		, bIsDirectory(InIsDirectory)
+		, bIsReadOnly(InIsReadOnly)
+		, bIsValid(true)
+	{
+	}
+
+	FDateTime CreationTime = FDateTime::MinValue();
+	FDateTime AccessTime = FDateTime::MinValue();
+	FDateTime ModificationTime = FDateTime::MinValue();
+	/** -1 for a folder or when unknown. */
+	int64 FileSize = -1;
+	bool bIsDirectory : 1 = false;
+	bool bIsReadOnly : 1 = false;
+	bool bIsValid : 1 = false;
+};
+
 /**
  * The file system. Files without the owner's write permission count as read-only, and (as on Windows)
  * cannot be written, replaced or deleted until made writable again, whoever runs the process.
@@ -40,6 +66,16 @@ public:
 
 	using FDirectoryVisitorFunc = TFunctionRef<bool(const TCHAR*, bool)>;
 
+	/** Called for each entry of a folder with what stat'ing it returns; return false to stop. */
+	class FDirectoryStatVisitor
+	{
+	public:
+		virtual ~FDirectoryStatVisitor() = default;
+		virtual bool Visit(const TCHAR* FilenameOrDirectory, const FFileStatData& StatData) = 0;
+	};
+
+	using FDirectoryStatVisitorFunc = TFunctionRef<bool(const TCHAR*, const FFileStatData&)>;
+
 	virtual const TCHAR* GetName() const = 0;
 
 	virtual bool FileExists(const TCHAR* Filename) = 0;
@@ -51,6 +87,8 @@ public:
 	virtual bool SetReadOnly(const TCHAR* Filename, bool bNewReadOnlyValue) = 0;
 	/** FDateTime::MinValue() if the file does not exist. */
 	virtual FDateTime GetTimeStamp(const TCHAR* Filename) = 0;
+	/** One look at the disk for everything about a file or folder. */
+	virtual FFileStatData GetStatData(const TCHAR* FilenameOrDirectory) = 0;
 
 	virtual IFileHandle* OpenRead(const TCHAR* Filename, bool bAllowWrite = false) = 0;
 	virtual IFileHandle* OpenWrite(const TCHAR* Filename, bool bAppend = false, bool bAllowRead = false) = 0;
@@ -65,6 +103,10 @@ public:
 	virtual bool IterateDirectory(const TCHAR* Directory, FDirectoryVisitorFunc Visitor);
 	virtual bool IterateDirectoryRecursively(const TCHAR* Directory, FDirectoryVisitor& Visitor);
 	virtual bool IterateDirectoryRecursively(const TCHAR* Directory, FDirectoryVisitorFunc Visitor);
+	virtual bool IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitor& Visitor) = 0;
+	virtual bool IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor);
+	virtual bool IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitor& Visitor);
+	virtual bool IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor);
 
 	virtual bool CreateDirectoryTree(const TCHAR* Directory);
 	virtual bool DeleteDirectoryRecursively(const TCHAR* Directory);

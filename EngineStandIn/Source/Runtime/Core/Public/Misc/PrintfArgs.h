@@ -103,6 +103,7 @@ namespace UE::Core::Private
 	 * %c a TCHAR; length modifiers are accepted and ignored since every argument carries its own size.
 	 */
 	CORE_API void FormatPrintf(std::wstring& Out, const TCHAR* Format, const FPrintfArg* Args, int32 NumArgs);
+	CORE_API void FormatPrintf(FString& Out, const TCHAR* Format, const FPrintfArg* Args, int32 NumArgs);
 
 	template <typename... Types>
 	std::wstring FormatPrintf(const TCHAR* Format, Types... Args)
