@@ -175,8 +175,12 @@ void FZ4PakToolWatcher::ReadListingOutput()
 void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 {
 	// Decoded whole: a chunk read from the pipe may end inside a character.
-	const FUTF8ToTCHAR Decoded(reinterpret_cast<const ANSICHAR*>(ListingOutput.GetData()), ListingOutput.Num());
-	const FString Listing = FString::ConstructFromPtrSize(Decoded.Get(), Decoded.Length());
+	FString Listing;
+	{
+		const FUTF8ToTCHAR Decoded(reinterpret_cast<const ANSICHAR*>(ListingOutput.GetData()), ListingOutput.Num());
+		Listing = FString::ConstructFromPtrSize(Decoded.Get(), Decoded.Length());
+	}
+	ListingOutput.Empty();
 	const FString FullPakPath = FPaths::ConvertRelativePathToFull(PakFilePath);
 	if (ListingReturnCode != 0)
 	{
@@ -185,14 +189,16 @@ void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 		return;
 	}
 
-	const TArray<FZ4BuildReport::FListedFile> ListedFiles = FZ4BuildReport::ParseListing(Listing);
+	TArray<FZ4BuildReport::FListedFile> ListedFiles = FZ4BuildReport::ParseListing(Listing);
+	Listing.Empty();
 	TSet<FString> Listed;
+	Listed.Reserve(ListedFiles.Num());
 	for (const FZ4BuildReport::FListedFile& File : ListedFiles)
 	{
 		Listed.Add(File.MountPath);
 	}
 	// The report describes the pak as it is, complete or not.
-	const FText Changes = Report ? Report->Write(PakFilePath, ListedFiles) : FText::GetEmpty();
+	const FText Changes = Report ? Report->Write(PakFilePath, MoveTemp(ListedFiles)) : FText::GetEmpty();
 	TArray<FString> Missing;
 	for (const FString& MountPath : MountPaths)
 	{
