@@ -56,8 +56,9 @@ ticks="$(getconf CLK_TCK)"
 offset=1
 step="Start"
 while status="$(cat "/proc/$pid/status" 2>/dev/null)" && stat="$(cat "/proc/$pid/stat" 2>/dev/null)"; do
-	header="$(tail -c +"$offset" "$log" | grep -a '^== ' | tail -1 || true)"
-	offset=$(( $(stat -c %s "$log") + 1 ))
+	size="$(stat -c %s "$log")"
+	header="$(tail -c +"$offset" "$log" | head -c $(( size + 1 - offset )) | grep -a '^== ' | tail -1 || true)"
+	offset=$(( size + 1 ))
 	[ -n "$header" ] && step="${header//=/}"
 	rss="$(awk '/^VmRSS:/ { print $2 }' <<< "$status")"
 	hwm="$(awk '/^VmHWM:/ { print $2 }' <<< "$status")"
@@ -74,7 +75,7 @@ awk -v ticks="$ticks" '
 		if (current != "") { printf "%-24s %8.1f s wall %8.1f s CPU   peak %6.0f MB\n", current, time - since, (cpu - cpuSince) / ticks, peak / 1024 }
 		current = name; since = time; cpuSince = cpu; peak = 0
 	}
-	{ if (rss > peak) peak = rss; if (rss > top) top = rss; last = time; lastCpu = cpu }
+	{ if (rss > peak) peak = rss; last = time; lastCpu = cpu }
 	END {
 		printf "%-24s %8.1f s wall %8.1f s CPU   peak %6.0f MB\n", current, last - since, (lastCpu - cpuSince) / ticks, peak / 1024
 		printf "%-24s %8.1f s wall %8.1f s CPU   peak %6.0f MB\n", "Whole flow", last - start, lastCpu / ticks, hwm / 1024
