@@ -66,8 +66,14 @@ void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& InPakFilePath,
 		return;
 	}
 	TUniquePtr<FZ4PakToolWatcher> Watcher(new FZ4PakToolWatcher(PakTool, InPakFilePath, InPakToolDir, MoveTemp(InSourcePaths), MoveTemp(InMountPaths), MoveTemp(InReport)));
-	FZ4PakToolWatcher* RawWatcher = Watcher.Get();
-	Watcher->TickerHandle = FTSTicker::GetCoreTicker().AddTicker(TEXT("Z4PakToolWatcher"), CheckInterval, [RawWatcher](float DeltaTime)
+	Watcher->StartTicking(CheckInterval);
+	Watchers.Add(MoveTemp(Watcher));
+}
+
+void FZ4PakToolWatcher::StartTicking(float Interval)
+{
+	FZ4PakToolWatcher* RawWatcher = this;
+	TickerHandle = FTSTicker::GetCoreTicker().AddTicker(TEXT("Z4PakToolWatcher"), Interval, [RawWatcher](float DeltaTime)
 	{
 		if (RawWatcher->Tick(DeltaTime))
 		{
@@ -76,7 +82,6 @@ void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& InPakFilePath,
 		Watchers.RemoveAll([RawWatcher](const TUniquePtr<FZ4PakToolWatcher>& Each) { return Each.Get() == RawWatcher; });
 		return false;
 	});
-	Watchers.Add(MoveTemp(Watcher));
 }
 
 FString FZ4PakToolWatcher::GetPakBeingMade()
@@ -144,6 +149,10 @@ bool FZ4PakToolWatcher::TickMaking()
 		return false;
 	}
 	bListing = true;
+	// The listing is read every frame: the tool waits whenever the pipe is full, and a large pak's listing fills it
+	// hundreds of times.
+	FTSTicker::RemoveTicker(TickerHandle);
+	StartTicking(0.0f);
 	return true;
 }
 
