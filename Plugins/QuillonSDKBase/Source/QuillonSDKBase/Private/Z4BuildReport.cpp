@@ -359,47 +359,58 @@ FZ4BuildReport::FChanges FZ4BuildReport::CompareWithPrevious(const FString& Repo
 	}
 
 	FString Problem;
+	TSharedPtr<FJsonObject> Previous;
+	{
+		FString Text;
+		if (!FFileHelper::LoadFileToString(Text, *ReportPath))
+		{
+			Problem = TEXT("it cannot be read");
+		}
+		else
+		{
+			// The reader keeps the text: both go once the tree is read, as the text of a large pak's report is large.
+			const TSharedRef<TJsonReader<>> Reader = TJsonReaderFactory<>::Create(MoveTemp(Text));
+			if (!FJsonSerializer::Deserialize(Reader, Previous) || !Previous.IsValid())
+			{
+				Problem = FString::Printf(TEXT("it is no JSON object (%s)"), *Reader->GetErrorMessage());
+			}
+		}
+	}
 	TMap<FString, FString> PreviousHashes;
 	int64 PreviousPakSize = 0;
-	FString Text;
-	TSharedPtr<FJsonObject> Previous;
 	int32 PreviousFormat = 0;
 	const TSharedPtr<FJsonObject>* PreviousPak = nullptr;
 	const TArray<TSharedPtr<FJsonValue>>* PreviousFiles = nullptr;
-	if (!FFileHelper::LoadFileToString(Text, *ReportPath))
+	if (Problem.IsEmpty())
 	{
-		Problem = TEXT("it cannot be read");
-	}
-	else if (const TSharedRef<TJsonReader<>> Reader = TJsonReaderFactory<>::Create(MoveTemp(Text)); !FJsonSerializer::Deserialize(Reader, Previous) || !Previous.IsValid())
-	{
-		Problem = FString::Printf(TEXT("it is no JSON object (%s)"), *Reader->GetErrorMessage());
-	}
-	else if (!Previous->TryGetNumberField(TEXT("formatVersion"), PreviousFormat))
-	{
-		Problem = TEXT("it has no format version");
-	}
-	else if (PreviousFormat != FormatVersion)
-	{
-		Problem = FString::Printf(TEXT("its format version is %d and this plug-in reads %d"), PreviousFormat, FormatVersion);
-	}
-	else if (!Previous->TryGetObjectField(TEXT("pak"), PreviousPak) || !(*PreviousPak)->TryGetNumberField(TEXT("size"), PreviousPakSize)
-		|| !Previous->TryGetArrayField(TEXT("files"), PreviousFiles))
-	{
-		Problem = TEXT("it lacks the pak's size or its file list");
-	}
-	else
-	{
-		for (const TSharedPtr<FJsonValue>& Value : *PreviousFiles)
+		if (!Previous->TryGetNumberField(TEXT("formatVersion"), PreviousFormat))
 		{
-			const TSharedPtr<FJsonObject>* File = nullptr;
-			FString MountPath;
-			FString Sha1;
-			if (!Value.IsValid() || !Value->TryGetObject(File) || !(*File)->TryGetStringField(TEXT("mountPath"), MountPath) || !(*File)->TryGetStringField(TEXT("sha1"), Sha1))
+			Problem = TEXT("it has no format version");
+		}
+		else if (PreviousFormat != FormatVersion)
+		{
+			Problem = FString::Printf(TEXT("its format version is %d and this plug-in reads %d"), PreviousFormat, FormatVersion);
+		}
+		else if (!Previous->TryGetObjectField(TEXT("pak"), PreviousPak) || !(*PreviousPak)->TryGetNumberField(TEXT("size"), PreviousPakSize)
+			|| !Previous->TryGetArrayField(TEXT("files"), PreviousFiles))
+		{
+			Problem = TEXT("it lacks the pak's size or its file list");
+		}
+		else
+		{
+			PreviousHashes.Reserve(PreviousFiles->Num());
+			for (const TSharedPtr<FJsonValue>& Value : *PreviousFiles)
 			{
-				Problem = TEXT("an entry of its file list lacks its mount path or hash");
-				break;
+				const TSharedPtr<FJsonObject>* File = nullptr;
+				FString MountPath;
+				FString Sha1;
+				if (!Value.IsValid() || !Value->TryGetObject(File) || !(*File)->TryGetStringField(TEXT("mountPath"), MountPath) || !(*File)->TryGetStringField(TEXT("sha1"), Sha1))
+				{
+					Problem = TEXT("an entry of its file list lacks its mount path or hash");
+					break;
+				}
+				PreviousHashes.Add(MountPath, Sha1);
 			}
-			PreviousHashes.Add(MountPath, Sha1);
 		}
 	}
 	if (!Problem.IsEmpty())
@@ -412,6 +423,7 @@ FZ4BuildReport::FChanges FZ4BuildReport::CompareWithPrevious(const FString& Repo
 
 	Changes.bCompared = true;
 	Previous->TryGetStringField(TEXT("time"), Changes.PreviousTime);
+	Previous.Reset();
 	for (const FListedFile& File : SortedFiles)
 	{
 		const FString* PreviousSha1 = PreviousHashes.Find(File.MountPath);
