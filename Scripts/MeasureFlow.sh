@@ -62,6 +62,8 @@ while status="$(cat "/proc/$pid/status" 2>/dev/null)" && stat="$(cat "/proc/$pid
 	[ -n "$header" ] && step="${header//=/}"
 	rss="$(awk '/^VmRSS:/ { print $2 }' <<< "$status")"
 	hwm="$(awk '/^VmHWM:/ { print $2 }' <<< "$status")"
+	# An ending process has given its memory back and has no figures left.
+	[ -n "$rss" ] && [ -n "$hwm" ] || break
 	cpu="$(awk '{ sub(/^.*\) /, ""); print $12 + $13 + $14 + $15 }' <<< "$stat")"
 	[ "$(awk '{ sub(/^.*\) /, ""); print $1 }' <<< "$stat")" = "Z" ] && break
 	echo "$EPOCHREALTIME $rss $cpu $hwm $step"
