@@ -2,6 +2,8 @@
 // the creator told how it ended, and the console listing. The project lies under a folder with spaces, as
 // the engine's default "Unreal Projects" does.
 #include "../Core/CoreTestPrinters.h"
+// The build report is the runtime module's own; its listing parser is tested here on its own.
+#include "../../Plugins/QuillonSDKBase/Source/QuillonSDKBase/Private/Z4BuildReport.h"
 #include "NotificationTestUtils.h"
 #include "../Cooker/CookerTestUtils.h"
 #include "Containers/Ticker.h"
@@ -746,6 +748,44 @@ TEST_F(FBuildReportTest, ReportHoldsEveryListedFileWithWhyItIsInThePak)
 	}
 	EXPECT_EQ(NumberOf(ObjectOf(*Report, TEXT("total")), TEXT("files")), 7);
 	EXPECT_EQ(NumberOf(ObjectOf(*Report, TEXT("total")), TEXT("bytes")), TotalBytes);
+
+	// The report, written as it goes, is to the byte the text the serializer gives its values, as readers expect it.
+	FString Written;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Written, *ReportPath()));
+	FString Serialized;
+	FJsonSerializer::Serialize(Report.ToSharedRef(), TJsonWriterFactory<>::Create(&Serialized));
+	EXPECT_EQ(Written, Serialized + LINE_TERMINATOR);
+}
+
+TEST(BuildReportListingTest, EveryEntryLineIsReadWhateverItsLineEnd)
+{
+	// As the pak tool lists on Windows and elsewhere: CR LF, LF, blank lines, other lines, the last without an end.
+	const FString Listing = TEXT("LogPakFile: Display: Mount point ../../../\r\n")
+		TEXT("LogPakFile: Display: \"Mount/A.uasset\" offset: 0, size: 120 bytes, sha1: 00AA, compression: None.\r\n\r\n")
+		TEXT("LogPakFile: Display: \"Mount/B C.uexp\" offset: 120, size: 4000 bytes, compressed: 900 bytes, sha1: 11BB, compression: Zlib.\n")
+		TEXT("LogPakFile: Display: 3 files (4130 bytes), (0 filtered bytes).\n")
+		TEXT("LogPakFile: Display: \"Mount/D.ubulk\" offset: 1020, size: 10 bytes, sha1: 22CC, compression: None.");
+	const TArray<FZ4BuildReport::FListedFile> Files = FZ4BuildReport::ParseListing(Listing);
+	ASSERT_EQ(Files.Num(), 3);
+	struct FExpected
+	{
+		const TCHAR* MountPath;
+		int64 Size;
+		int64 SizeInPak;
+		const TCHAR* Sha1;
+	};
+	const FExpected Expected[] = {
+		{TEXT("Mount/A.uasset"), 120, 120, TEXT("00AA")},
+		{TEXT("Mount/B C.uexp"), 4000, 900, TEXT("11BB")},
+		{TEXT("Mount/D.ubulk"), 10, 10, TEXT("22CC")},
+	};
+	for (int32 Index = 0; Index < Files.Num(); ++Index)
+	{
+		EXPECT_EQ(Files[Index].MountPath, Expected[Index].MountPath);
+		EXPECT_EQ(Files[Index].Size, Expected[Index].Size);
+		EXPECT_EQ(Files[Index].SizeInPak, Expected[Index].SizeInPak);
+		EXPECT_EQ(Files[Index].Sha1, Expected[Index].Sha1);
+	}
 }
 
 TEST_F(FBuildReportTest, NextPakSaysWhatChangedSinceTheLast)

@@ -56,6 +56,8 @@ namespace UE::StandInEditor
 			}
 			FPlatformProcess::Sleep(FrameSeconds);
 		}
+		// What a program wrote between this frame's read of its output and its end would otherwise be lost.
+		PrintConsoleOutput();
 		if (!PartialConsoleLine.IsEmpty())
 		{
 			Console.PrintLine(TEXT("  | ") + PartialConsoleLine);

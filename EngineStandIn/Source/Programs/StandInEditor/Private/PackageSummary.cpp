@@ -36,10 +36,26 @@ namespace UE::StandInEditor
 			return Padded;
 		}
 
-		// What the build report says changed since the pak before it.
-		FString DescribeReportChanges(const FString& ReportText)
+		// What the build report says changed since the pak before it. Only its "changes" are kept: the rest, a large
+		// pak's file list, would take many times the size of its text.
+		FString DescribeReportChanges(const TArray<uint8>& ReportBytes)
 		{
-			const nlohmann::json Report = nlohmann::json::parse(TCHAR_TO_UTF8(*ReportText), nullptr, false);
+			const auto KeepChanges = [](int Depth, nlohmann::json::parse_event_t Event, nlohmann::json& Parsed)
+			{
+				return Depth != 1 || Event != nlohmann::json::parse_event_t::key || Parsed == "changes";
+			};
+			nlohmann::json Report;
+			const bool bUtf16 = ReportBytes.Num() >= 2 && ((ReportBytes[0] == 0xFF && ReportBytes[1] == 0xFE) || (ReportBytes[0] == 0xFE && ReportBytes[1] == 0xFF));
+			if (bUtf16)
+			{
+				FString ReportText;
+				FFileHelper::BufferToString(ReportText, ReportBytes.GetData(), ReportBytes.Num());
+				Report = nlohmann::json::parse(TCHAR_TO_UTF8(*ReportText), KeepChanges, false);
+			}
+			else
+			{
+				Report = nlohmann::json::parse(ReportBytes.GetData(), ReportBytes.GetData() + ReportBytes.Num(), KeepChanges, false);
+			}
 			if (!Report.is_object())
 			{
 				return TEXT("unreadable");
@@ -109,10 +125,10 @@ namespace UE::StandInEditor
 		const int64 PakSize = IFileManager::Get().FileSize(*PakFile);
 		Lines.Add(PakSize >= 0 ? FString::Printf(TEXT("  Pak: %s (%s)"), *PakFile, *ReadableSize(PakSize)) : FString::Printf(TEXT("  Pak: not made (%s)"), *PakFile));
 		const FString ReportFile = FPaths::ChangeExtension(PakFile, TEXT("json"));
-		FString ReportText;
-		if (FFileHelper::LoadFileToString(ReportText, *ReportFile))
+		TArray<uint8> ReportBytes;
+		if (FFileHelper::LoadFileToArray(ReportBytes, *ReportFile))
 		{
-			Lines.Add(FString::Printf(TEXT("  Build report: %s (%s)"), *ReportFile, *DescribeReportChanges(ReportText)));
+			Lines.Add(FString::Printf(TEXT("  Build report: %s (%s)"), *ReportFile, *DescribeReportChanges(ReportBytes)));
 		}
 		return Lines;
 	}

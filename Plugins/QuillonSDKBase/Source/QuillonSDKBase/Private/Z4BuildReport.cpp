@@ -37,26 +37,24 @@ namespace
 		Names.Sort([](const FName& A, const FName& B) { return IsBefore(A.ToString(), B.ToString()); });
 	}
 
-	TArray<TSharedPtr<FJsonValue>> ToJsonStrings(const TArray<FString>& Strings)
+	void WriteStrings(TJsonWriter<>& Writer, const TCHAR* Identifier, const TArray<FString>& Strings)
 	{
-		TArray<TSharedPtr<FJsonValue>> Values;
-		Values.Reserve(Strings.Num());
+		Writer.WriteArrayStart(Identifier);
 		for (const FString& String : Strings)
 		{
-			Values.Add(MakeShared<FJsonValueString>(String));
+			Writer.WriteValue(String);
 		}
-		return Values;
+		Writer.WriteArrayEnd();
 	}
 
-	TArray<TSharedPtr<FJsonValue>> ToJsonStrings(const TArray<FName>& Names)
+	void WriteStrings(TJsonWriter<>& Writer, const TCHAR* Identifier, const TArray<FName>& Names)
 	{
-		TArray<TSharedPtr<FJsonValue>> Values;
-		Values.Reserve(Names.Num());
+		Writer.WriteArrayStart(Identifier);
 		for (const FName& Name : Names)
 		{
-			Values.Add(MakeShared<FJsonValueString>(Name.ToString()));
+			Writer.WriteValue(Name.ToString());
 		}
-		return Values;
+		Writer.WriteArrayEnd();
 	}
 
 	/** The SHA-1 of the file as 40 upper-case hexadecimal digits, read a piece at a time; empty when it cannot be read. */
@@ -168,11 +166,19 @@ TArray<FZ4BuildReport::FListedFile> FZ4BuildReport::ParseListing(const FString& 
 	// LogPakFile: Display: "<mount path>" offset: <offset>, size: <size> bytes, ..., sha1: <digest>, compression: <method>.
 	const FString EntryPrefix = TEXT("LogPakFile: Display: \"");
 	const FString EntryEnd = TEXT("\" offset: ");
-	TArray<FString> Lines;
-	Listing.ParseIntoArrayLines(Lines);
 	TArray<FListedFile> Files;
-	for (const FString& Line : Lines)
+	const TCHAR* const Chars = *Listing;
+	const int32 Length = Listing.Len();
+	// One line at a time: the listing of a large pak as an array of lines would be a second copy of it.
+	for (int32 LineStart = 0; LineStart < Length;)
 	{
+		int32 LineEnd = LineStart;
+		while (LineEnd < Length && Chars[LineEnd] != TEXT('\n') && Chars[LineEnd] != TEXT('\r'))
+		{
+			++LineEnd;
+		}
+		const FString Line = Listing.Mid(LineStart, LineEnd - LineStart);
+		LineStart = LineEnd + 1;
 		const int32 End = Line.Find(EntryEnd, ESearchCase::CaseSensitive);
 		if (!Line.StartsWith(EntryPrefix, ESearchCase::CaseSensitive) || End <= EntryPrefix.Len())
 		{
@@ -197,32 +203,36 @@ FString FZ4BuildReport::GetReportPath(const FString& PakFilePath)
 	return FPaths::ChangeExtension(PakFilePath, TEXT("json"));
 }
 
-FText FZ4BuildReport::Write(const FString& PakFilePath, const TArray<FListedFile>& ListedFiles) const
+FText FZ4BuildReport::Write(const FString& PakFilePath, TArray<FListedFile> ListedFiles) const
 {
-	TArray<FListedFile> SortedFiles = ListedFiles;
-	SortedFiles.Sort([](const FListedFile& A, const FListedFile& B) { return IsBefore(A.MountPath, B.MountPath); });
+	ListedFiles.Sort([](const FListedFile& A, const FListedFile& B) { return IsBefore(A.MountPath, B.MountPath); });
 	const FString ReportPath = GetReportPath(PakFilePath);
 	const FString FullReportPath = FPaths::ConvertRelativePathToFull(ReportPath);
 	const int64 PakSize = IFileManager::Get().FileSize(*PakFilePath);
 
-	const FChanges Changes = CompareWithPrevious(ReportPath, PakSize, SortedFiles);
-	const TSharedRef<FJsonObject> Report = MakeReport(PakFilePath, PakSize, HashFile(PakFilePath), SortedFiles);
+	const FChanges Changes = CompareWithPrevious(ReportPath, PakSize, ListedFiles);
 	const FText Summary = SummarizeChanges(Changes);
-	if (Changes.bCompared)
-	{
-		TSharedRef<FJsonObject> ChangesObject = DescribeChanges(Changes);
-		ChangesObject->SetStringField(TEXT("summary"), Summary.ToString());
-		Report->SetObjectField(TEXT("changes"), ChangesObject);
-	}
-	else
-	{
-		Report->SetField(TEXT("changes"), MakeShared<FJsonValueNull>());
-	}
 
 	FString Text;
 	// A file's entry takes some 500 characters; room made once spares the copies of a growing text.
-	Text.Reserve(1024 + SortedFiles.Num() * 512);
-	FJsonSerializer::Serialize(Report, TJsonWriterFactory<>::Create(&Text));
+	Text.Reserve(1024 + ListedFiles.Num() * 512);
+	// Written value by value: a report of a large pak as a tree of JSON objects would take many times its text.
+	const TSharedRef<TJsonWriter<>> Writer = TJsonWriterFactory<>::Create(&Text);
+	Writer->WriteObjectStart();
+	WriteReport(*Writer, PakFilePath, PakSize, HashFile(PakFilePath), ListedFiles);
+	if (Changes.bCompared)
+	{
+		Writer->WriteObjectStart(TEXT("changes"));
+		WriteChanges(*Writer, Changes);
+		Writer->WriteValue(TEXT("summary"), Summary.ToString());
+		Writer->WriteObjectEnd();
+	}
+	else
+	{
+		Writer->WriteNull(TEXT("changes"));
+	}
+	Writer->WriteObjectEnd();
+	Writer->Close();
 	Text += LINE_TERMINATOR;
 	if (!FFileHelper::SaveStringToFile(Text, *ReportPath, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM))
 	{
@@ -233,34 +243,34 @@ FText FZ4BuildReport::Write(const FString& PakFilePath, const TArray<FListedFile
 	return Summary;
 }
 
-TSharedRef<FJsonObject> FZ4BuildReport::MakeReport(const FString& PakFilePath, int64 PakSize, const FString& PakSha1, const TArray<FListedFile>& SortedFiles) const
+void FZ4BuildReport::WriteReport(TJsonWriter<>& Writer, const FString& PakFilePath, int64 PakSize, const FString& PakSha1, const TArray<FListedFile>& SortedFiles) const
 {
-	TSharedRef<FJsonObject> Report = MakeShared<FJsonObject>();
-	Report->SetNumberField(TEXT("formatVersion"), FormatVersion);
+	// Numbers go out as doubles, as JSON numbers are, so that the text stays that of earlier reports.
+	Writer.WriteValue(TEXT("formatVersion"), static_cast<double>(FormatVersion));
 
-	TSharedRef<FJsonObject> PackageObject = MakeShared<FJsonObject>();
-	PackageObject->SetStringField(TEXT("path"), PackagePath);
-	PackageObject->SetStringField(TEXT("packId"), PackId);
-	PackageObject->SetStringField(TEXT("name"), PackageName);
-	PackageObject->SetStringField(TEXT("version"), FString::SanitizeFloat(PackageVersion, 0));
-	Report->SetObjectField(TEXT("package"), PackageObject);
+	Writer.WriteObjectStart(TEXT("package"));
+	Writer.WriteValue(TEXT("path"), PackagePath);
+	Writer.WriteValue(TEXT("packId"), PackId);
+	Writer.WriteValue(TEXT("name"), PackageName);
+	Writer.WriteValue(TEXT("version"), FString::SanitizeFloat(PackageVersion, 0));
+	Writer.WriteObjectEnd();
 
-	TSharedRef<FJsonObject> PluginObject = MakeShared<FJsonObject>();
-	PluginObject->SetStringField(TEXT("name"), PluginName);
+	Writer.WriteObjectStart(TEXT("plugin"));
+	Writer.WriteValue(TEXT("name"), FString(PluginName));
 	if (const TSharedPtr<IPlugin> Plugin = IPluginManager::Get().FindPlugin(PluginName))
 	{
-		PluginObject->SetNumberField(TEXT("version"), Plugin->GetDescriptor().Version);
-		PluginObject->SetStringField(TEXT("versionName"), Plugin->GetDescriptor().VersionName);
+		Writer.WriteValue(TEXT("version"), static_cast<double>(Plugin->GetDescriptor().Version));
+		Writer.WriteValue(TEXT("versionName"), Plugin->GetDescriptor().VersionName);
 	}
-	Report->SetObjectField(TEXT("plugin"), PluginObject);
-	Report->SetStringField(TEXT("engineVersion"), FEngineVersion::Current().ToString());
-	Report->SetStringField(TEXT("time"), FDateTime::UtcNow().ToIso8601());
+	Writer.WriteObjectEnd();
+	Writer.WriteValue(TEXT("engineVersion"), FEngineVersion::Current().ToString());
+	Writer.WriteValue(TEXT("time"), FDateTime::UtcNow().ToIso8601());
 
-	TSharedRef<FJsonObject> PakObject = MakeShared<FJsonObject>();
-	PakObject->SetStringField(TEXT("path"), FPaths::ConvertRelativePathToFull(PakFilePath));
-	PakObject->SetNumberField(TEXT("size"), static_cast<double>(PakSize));
-	PakObject->SetStringField(TEXT("sha1"), PakSha1);
-	Report->SetObjectField(TEXT("pak"), PakObject);
+	Writer.WriteObjectStart(TEXT("pak"));
+	Writer.WriteValue(TEXT("path"), FPaths::ConvertRelativePathToFull(PakFilePath));
+	Writer.WriteValue(TEXT("size"), static_cast<double>(PakSize));
+	Writer.WriteValue(TEXT("sha1"), PakSha1);
+	Writer.WriteObjectEnd();
 
 	struct FMainAssetTotal
 	{
@@ -272,8 +282,7 @@ TSharedRef<FJsonObject> FZ4BuildReport::MakeReport(const FString& PakFilePath, i
 	int64 TotalBytes = 0;
 	int64 TotalBytesInPak = 0;
 	static const TArray<FName> NoMainAssets;
-	TArray<TSharedPtr<FJsonValue>> Files;
-	Files.Reserve(SortedFiles.Num());
+	Writer.WriteArrayStart(TEXT("files"));
 	for (const FListedFile& Listed : SortedFiles)
 	{
 		const FManifestEntry* Entry = ManifestEntries.Find(Listed.MountPath);
@@ -281,15 +290,15 @@ TSharedRef<FJsonObject> FZ4BuildReport::MakeReport(const FString& PakFilePath, i
 		const TArray<FName>* NeededBy = Entry ? MainAssetsOfPackage.Find(FilePackage) : nullptr;
 		const TArray<FName>& MainAssets = NeededBy ? *NeededBy : NoMainAssets;
 
-		TSharedRef<FJsonObject> File = MakeShared<FJsonObject>();
-		File->SetStringField(TEXT("mountPath"), Listed.MountPath);
-		File->SetStringField(TEXT("cookedPath"), Entry ? Entry->CookedPath : FString());
-		File->SetNumberField(TEXT("size"), static_cast<double>(Listed.Size));
-		File->SetNumberField(TEXT("sizeInPak"), static_cast<double>(Listed.SizeInPak));
-		File->SetStringField(TEXT("sha1"), Listed.Sha1);
-		File->SetStringField(TEXT("package"), Entry ? FilePackage.ToString() : FString());
-		File->SetArrayField(TEXT("mainAssets"), ToJsonStrings(MainAssets));
-		Files.Add(MakeShared<FJsonValueObject>(File));
+		Writer.WriteObjectStart();
+		Writer.WriteValue(TEXT("mountPath"), Listed.MountPath);
+		Writer.WriteValue(TEXT("cookedPath"), Entry ? Entry->CookedPath : FString());
+		Writer.WriteValue(TEXT("size"), static_cast<double>(Listed.Size));
+		Writer.WriteValue(TEXT("sizeInPak"), static_cast<double>(Listed.SizeInPak));
+		Writer.WriteValue(TEXT("sha1"), Listed.Sha1);
+		Writer.WriteValue(TEXT("package"), Entry ? FilePackage.ToString() : FString());
+		WriteStrings(Writer, TEXT("mainAssets"), MainAssets);
+		Writer.WriteObjectEnd();
 
 		for (const FName& MainAsset : MainAssets)
 		{
@@ -301,45 +310,44 @@ TSharedRef<FJsonObject> FZ4BuildReport::MakeReport(const FString& PakFilePath, i
 		TotalBytes += Listed.Size;
 		TotalBytesInPak += Listed.SizeInPak;
 	}
-	Report->SetArrayField(TEXT("files"), MoveTemp(Files));
+	Writer.WriteArrayEnd();
 
 	TArray<FName> MainAssetNames;
 	MainAssetClosures.GetKeys(MainAssetNames);
 	SortNames(MainAssetNames);
-	TArray<TSharedPtr<FJsonValue>> MainAssets;
+	Writer.WriteArrayStart(TEXT("mainAssets"));
 	for (const FName& MainAsset : MainAssetNames)
 	{
 		const FMainAssetTotal* Total = MainAssetTotals.Find(MainAsset);
-		TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
-		Object->SetStringField(TEXT("name"), MainAsset.ToString());
-		Object->SetNumberField(TEXT("packages"), Total ? Total->Packages.Num() : 0);
-		Object->SetNumberField(TEXT("bytes"), Total ? static_cast<double>(Total->Bytes) : 0.0);
-		Object->SetNumberField(TEXT("bytesInPak"), Total ? static_cast<double>(Total->BytesInPak) : 0.0);
-		MainAssets.Add(MakeShared<FJsonValueObject>(Object));
+		Writer.WriteObjectStart();
+		Writer.WriteValue(TEXT("name"), MainAsset.ToString());
+		Writer.WriteValue(TEXT("packages"), static_cast<double>(Total ? Total->Packages.Num() : 0));
+		Writer.WriteValue(TEXT("bytes"), Total ? static_cast<double>(Total->Bytes) : 0.0);
+		Writer.WriteValue(TEXT("bytesInPak"), Total ? static_cast<double>(Total->BytesInPak) : 0.0);
+		Writer.WriteObjectEnd();
 	}
-	Report->SetArrayField(TEXT("mainAssets"), MoveTemp(MainAssets));
+	Writer.WriteArrayEnd();
 
-	TSharedRef<FJsonObject> Totals = MakeShared<FJsonObject>();
-	Totals->SetNumberField(TEXT("files"), SortedFiles.Num());
-	Totals->SetNumberField(TEXT("bytes"), static_cast<double>(TotalBytes));
-	Totals->SetNumberField(TEXT("bytesInPak"), static_cast<double>(TotalBytesInPak));
-	Report->SetObjectField(TEXT("total"), Totals);
+	Writer.WriteObjectStart(TEXT("total"));
+	Writer.WriteValue(TEXT("files"), static_cast<double>(SortedFiles.Num()));
+	Writer.WriteValue(TEXT("bytes"), static_cast<double>(TotalBytes));
+	Writer.WriteValue(TEXT("bytesInPak"), static_cast<double>(TotalBytesInPak));
+	Writer.WriteObjectEnd();
 
-	Report->SetArrayField(TEXT("outsideDependencies"), ToJsonStrings(OutsideDependencies));
-	TArray<TSharedPtr<FJsonValue>> FindingValues;
+	WriteStrings(Writer, TEXT("outsideDependencies"), OutsideDependencies);
+	Writer.WriteArrayStart(TEXT("findings"));
 	for (const FZ4PackageFinding& Finding : Findings)
 	{
-		TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
-		Object->SetStringField(TEXT("severity"), FZ4PackageFinding::GetSeverityName(Finding.Severity));
-		Object->SetStringField(TEXT("code"), Finding.Code.ToString());
-		Object->SetStringField(TEXT("package"), Finding.Package.ToString());
-		Object->SetArrayField(TEXT("chain"), ToJsonStrings(Finding.Chain));
-		Object->SetStringField(TEXT("message"), Finding.Message.ToString());
-		Object->SetStringField(TEXT("hint"), Finding.Hint.ToString());
-		FindingValues.Add(MakeShared<FJsonValueObject>(Object));
+		Writer.WriteObjectStart();
+		Writer.WriteValue(TEXT("severity"), FString(FZ4PackageFinding::GetSeverityName(Finding.Severity)));
+		Writer.WriteValue(TEXT("code"), Finding.Code.ToString());
+		Writer.WriteValue(TEXT("package"), Finding.Package.ToString());
+		WriteStrings(Writer, TEXT("chain"), Finding.Chain);
+		Writer.WriteValue(TEXT("message"), Finding.Message.ToString());
+		Writer.WriteValue(TEXT("hint"), Finding.Hint.ToString());
+		Writer.WriteObjectEnd();
 	}
-	Report->SetArrayField(TEXT("findings"), MoveTemp(FindingValues));
-	return Report;
+	Writer.WriteArrayEnd();
 }
 
 FZ4BuildReport::FChanges FZ4BuildReport::CompareWithPrevious(const FString& ReportPath, int64 PakSize, const TArray<FListedFile>& SortedFiles)
@@ -351,47 +359,58 @@ FZ4BuildReport::FChanges FZ4BuildReport::CompareWithPrevious(const FString& Repo
 	}
 
 	FString Problem;
+	TSharedPtr<FJsonObject> Previous;
+	{
+		FString Text;
+		if (!FFileHelper::LoadFileToString(Text, *ReportPath))
+		{
+			Problem = TEXT("it cannot be read");
+		}
+		else
+		{
+			// The reader keeps the text: both go once the tree is read, as the text of a large pak's report is large.
+			const TSharedRef<TJsonReader<>> Reader = TJsonReaderFactory<>::Create(MoveTemp(Text));
+			if (!FJsonSerializer::Deserialize(Reader, Previous) || !Previous.IsValid())
+			{
+				Problem = FString::Printf(TEXT("it is no JSON object (%s)"), *Reader->GetErrorMessage());
+			}
+		}
+	}
 	TMap<FString, FString> PreviousHashes;
 	int64 PreviousPakSize = 0;
-	FString Text;
-	TSharedPtr<FJsonObject> Previous;
 	int32 PreviousFormat = 0;
 	const TSharedPtr<FJsonObject>* PreviousPak = nullptr;
 	const TArray<TSharedPtr<FJsonValue>>* PreviousFiles = nullptr;
-	if (!FFileHelper::LoadFileToString(Text, *ReportPath))
+	if (Problem.IsEmpty())
 	{
-		Problem = TEXT("it cannot be read");
-	}
-	else if (const TSharedRef<TJsonReader<>> Reader = TJsonReaderFactory<>::Create(MoveTemp(Text)); !FJsonSerializer::Deserialize(Reader, Previous) || !Previous.IsValid())
-	{
-		Problem = FString::Printf(TEXT("it is no JSON object (%s)"), *Reader->GetErrorMessage());
-	}
-	else if (!Previous->TryGetNumberField(TEXT("formatVersion"), PreviousFormat))
-	{
-		Problem = TEXT("it has no format version");
-	}
-	else if (PreviousFormat != FormatVersion)
-	{
-		Problem = FString::Printf(TEXT("its format version is %d and this plug-in reads %d"), PreviousFormat, FormatVersion);
-	}
-	else if (!Previous->TryGetObjectField(TEXT("pak"), PreviousPak) || !(*PreviousPak)->TryGetNumberField(TEXT("size"), PreviousPakSize)
-		|| !Previous->TryGetArrayField(TEXT("files"), PreviousFiles))
-	{
-		Problem = TEXT("it lacks the pak's size or its file list");
-	}
-	else
-	{
-		for (const TSharedPtr<FJsonValue>& Value : *PreviousFiles)
+		if (!Previous->TryGetNumberField(TEXT("formatVersion"), PreviousFormat))
 		{
-			const TSharedPtr<FJsonObject>* File = nullptr;
-			FString MountPath;
-			FString Sha1;
-			if (!Value.IsValid() || !Value->TryGetObject(File) || !(*File)->TryGetStringField(TEXT("mountPath"), MountPath) || !(*File)->TryGetStringField(TEXT("sha1"), Sha1))
+			Problem = TEXT("it has no format version");
+		}
+		else if (PreviousFormat != FormatVersion)
+		{
+			Problem = FString::Printf(TEXT("its format version is %d and this plug-in reads %d"), PreviousFormat, FormatVersion);
+		}
+		else if (!Previous->TryGetObjectField(TEXT("pak"), PreviousPak) || !(*PreviousPak)->TryGetNumberField(TEXT("size"), PreviousPakSize)
+			|| !Previous->TryGetArrayField(TEXT("files"), PreviousFiles))
+		{
+			Problem = TEXT("it lacks the pak's size or its file list");
+		}
+		else
+		{
+			PreviousHashes.Reserve(PreviousFiles->Num());
+			for (const TSharedPtr<FJsonValue>& Value : *PreviousFiles)
 			{
-				Problem = TEXT("an entry of its file list lacks its mount path or hash");
-				break;
+				const TSharedPtr<FJsonObject>* File = nullptr;
+				FString MountPath;
+				FString Sha1;
+				if (!Value.IsValid() || !Value->TryGetObject(File) || !(*File)->TryGetStringField(TEXT("mountPath"), MountPath) || !(*File)->TryGetStringField(TEXT("sha1"), Sha1))
+				{
+					Problem = TEXT("an entry of its file list lacks its mount path or hash");
+					break;
+				}
+				PreviousHashes.Add(MountPath, Sha1);
 			}
-			PreviousHashes.Add(MountPath, Sha1);
 		}
 	}
 	if (!Problem.IsEmpty())
@@ -404,6 +423,7 @@ FZ4BuildReport::FChanges FZ4BuildReport::CompareWithPrevious(const FString& Repo
 
 	Changes.bCompared = true;
 	Previous->TryGetStringField(TEXT("time"), Changes.PreviousTime);
+	Previous.Reset();
 	for (const FListedFile& File : SortedFiles)
 	{
 		const FString* PreviousSha1 = PreviousHashes.Find(File.MountPath);
@@ -424,15 +444,13 @@ FZ4BuildReport::FChanges FZ4BuildReport::CompareWithPrevious(const FString& Repo
 	return Changes;
 }
 
-TSharedRef<FJsonObject> FZ4BuildReport::DescribeChanges(const FChanges& Changes)
+void FZ4BuildReport::WriteChanges(TJsonWriter<>& Writer, const FChanges& Changes)
 {
-	TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
-	Object->SetStringField(TEXT("previousTime"), Changes.PreviousTime);
-	Object->SetArrayField(TEXT("added"), ToJsonStrings(Changes.Added));
-	Object->SetArrayField(TEXT("removed"), ToJsonStrings(Changes.Removed));
-	Object->SetArrayField(TEXT("changed"), ToJsonStrings(Changes.Changed));
-	Object->SetNumberField(TEXT("sizeDifference"), static_cast<double>(Changes.SizeDifference));
-	return Object;
+	Writer.WriteValue(TEXT("previousTime"), Changes.PreviousTime);
+	WriteStrings(Writer, TEXT("added"), Changes.Added);
+	WriteStrings(Writer, TEXT("removed"), Changes.Removed);
+	WriteStrings(Writer, TEXT("changed"), Changes.Changed);
+	Writer.WriteValue(TEXT("sizeDifference"), static_cast<double>(Changes.SizeDifference));
 }
 
 FText FZ4BuildReport::SummarizeChanges(const FChanges& Changes)

@@ -3,10 +3,9 @@
 #if WITH_EDITOR
 
 #include "CoreMinimal.h"
+#include "Serialization/JsonWriter.h"
 #include "Z4PackageFinding.h"
 
-class FJsonObject;
-class FJsonValue;
 class UZ4Package;
 
 /**
@@ -51,7 +50,7 @@ public:
 	 * Compares the listed pak with the previous report (a warning when that cannot be read), writes the new report and
 	 * logs where it went. Returns what changed since the last pak, for the creator's notification.
 	 */
-	FText Write(const FString& PakFilePath, const TArray<FListedFile>& ListedFiles) const;
+	FText Write(const FString& PakFilePath, TArray<FListedFile> ListedFiles) const;
 
 private:
 	struct FManifestEntry
@@ -73,9 +72,10 @@ private:
 		int64 SizeDifference = 0;
 	};
 
-	TSharedRef<FJsonObject> MakeReport(const FString& PakFilePath, int64 PakSize, const FString& PakSha1, const TArray<FListedFile>& SortedFiles) const;
+	/** Every field of the report but the changes, into the report's object. */
+	void WriteReport(TJsonWriter<>& Writer, const FString& PakFilePath, int64 PakSize, const FString& PakSha1, const TArray<FListedFile>& SortedFiles) const;
 	static FChanges CompareWithPrevious(const FString& ReportPath, int64 PakSize, const TArray<FListedFile>& SortedFiles);
-	static TSharedRef<FJsonObject> DescribeChanges(const FChanges& Changes);
+	static void WriteChanges(TJsonWriter<>& Writer, const FChanges& Changes);
 	static FText SummarizeChanges(const FChanges& Changes);
 
 	FString PackagePath;

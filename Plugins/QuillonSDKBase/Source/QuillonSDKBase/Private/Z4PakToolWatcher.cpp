@@ -66,8 +66,14 @@ void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& InPakFilePath,
 		return;
 	}
 	TUniquePtr<FZ4PakToolWatcher> Watcher(new FZ4PakToolWatcher(PakTool, InPakFilePath, InPakToolDir, MoveTemp(InSourcePaths), MoveTemp(InMountPaths), MoveTemp(InReport)));
-	FZ4PakToolWatcher* RawWatcher = Watcher.Get();
-	Watcher->TickerHandle = FTSTicker::GetCoreTicker().AddTicker(TEXT("Z4PakToolWatcher"), CheckInterval, [RawWatcher](float DeltaTime)
+	Watcher->StartTicking(CheckInterval);
+	Watchers.Add(MoveTemp(Watcher));
+}
+
+void FZ4PakToolWatcher::StartTicking(float Interval)
+{
+	FZ4PakToolWatcher* RawWatcher = this;
+	TickerHandle = FTSTicker::GetCoreTicker().AddTicker(TEXT("Z4PakToolWatcher"), Interval, [RawWatcher](float DeltaTime)
 	{
 		if (RawWatcher->Tick(DeltaTime))
 		{
@@ -76,7 +82,6 @@ void FZ4PakToolWatcher::Watch(FProcHandle PakTool, const FString& InPakFilePath,
 		Watchers.RemoveAll([RawWatcher](const TUniquePtr<FZ4PakToolWatcher>& Each) { return Each.Get() == RawWatcher; });
 		return false;
 	});
-	Watchers.Add(MoveTemp(Watcher));
 }
 
 FString FZ4PakToolWatcher::GetPakBeingMade()
@@ -144,6 +149,10 @@ bool FZ4PakToolWatcher::TickMaking()
 		return false;
 	}
 	bListing = true;
+	// The listing is read every frame: the tool waits whenever the pipe is full, and a large pak's listing fills it
+	// hundreds of times.
+	FTSTicker::RemoveTicker(TickerHandle);
+	StartTicking(0.0f);
 	return true;
 }
 
@@ -175,8 +184,12 @@ void FZ4PakToolWatcher::ReadListingOutput()
 void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 {
 	// Decoded whole: a chunk read from the pipe may end inside a character.
-	const FUTF8ToTCHAR Decoded(reinterpret_cast<const ANSICHAR*>(ListingOutput.GetData()), ListingOutput.Num());
-	const FString Listing = FString::ConstructFromPtrSize(Decoded.Get(), Decoded.Length());
+	FString Listing;
+	{
+		const FUTF8ToTCHAR Decoded(reinterpret_cast<const ANSICHAR*>(ListingOutput.GetData()), ListingOutput.Num());
+		Listing = FString::ConstructFromPtrSize(Decoded.Get(), Decoded.Length());
+	}
+	ListingOutput.Empty();
 	const FString FullPakPath = FPaths::ConvertRelativePathToFull(PakFilePath);
 	if (ListingReturnCode != 0)
 	{
@@ -185,14 +198,16 @@ void FZ4PakToolWatcher::CheckListing(int32 ListingReturnCode)
 		return;
 	}
 
-	const TArray<FZ4BuildReport::FListedFile> ListedFiles = FZ4BuildReport::ParseListing(Listing);
+	TArray<FZ4BuildReport::FListedFile> ListedFiles = FZ4BuildReport::ParseListing(Listing);
+	Listing.Empty();
 	TSet<FString> Listed;
+	Listed.Reserve(ListedFiles.Num());
 	for (const FZ4BuildReport::FListedFile& File : ListedFiles)
 	{
 		Listed.Add(File.MountPath);
 	}
 	// The report describes the pak as it is, complete or not.
-	const FText Changes = Report ? Report->Write(PakFilePath, ListedFiles) : FText::GetEmpty();
+	const FText Changes = Report ? Report->Write(PakFilePath, MoveTemp(ListedFiles)) : FText::GetEmpty();
 	TArray<FString> Missing;
 	for (const FString& MountPath : MountPaths)
 	{

@@ -37,6 +37,8 @@ private:
 	FZ4PakToolWatcher(FProcHandle InPakTool, const FString& InPakFilePath, const FString& InPakToolDir,
 		TArray<FString> InSourcePaths, TArray<FString> InMountPaths, TUniquePtr<FZ4BuildReport> InReport);
 
+	/** Has the core ticker tick this watcher every Interval seconds (every frame for 0). */
+	void StartTicking(float Interval);
 	/** False once the outcome is known. */
 	bool Tick(float DeltaTime);
 	bool TickMaking();
