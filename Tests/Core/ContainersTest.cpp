@@ -138,6 +138,41 @@ TEST(ContainersTest, MapLookupsAfterChurnFindEveryLiveKey)
 	}
 }
 
+TEST(ContainersTest, ResetKeepsTheRoomAndFindsOnlyWhatWasAddedSince)
+{
+	// A reset set keeps its buckets: the first reset clears them all, later ones only those its few elements used.
+	// With 1,024 buckets, keys 1,024 apart share one.
+	TSet<int32> Set;
+	for (int32 Key = 0; Key < 1000; ++Key)
+	{
+		Set.Add(Key);
+	}
+	const TArray<TArray<int32>> Rounds = {{5000, 5000 + 1024, 5000 + 2048, 7}, {6000, 6001, 5000}, {}, {1, 2}};
+	TArray<int32> Before;
+	for (int32 Key = 0; Key < 1000; ++Key)
+	{
+		Before.Add(Key);
+	}
+	for (const TArray<int32>& Round : Rounds)
+	{
+		Set.Reset();
+		for (const int32 Key : Round)
+		{
+			Set.Add(Key);
+		}
+		EXPECT_EQ(Set.Array(), Round);
+		for (const int32 Key : Before)
+		{
+			EXPECT_EQ(Set.Contains(Key), Round.Contains(Key)) << Key;
+		}
+		for (const int32 Key : Round)
+		{
+			EXPECT_TRUE(Set.Contains(Key)) << Key;
+		}
+		Before = Round;
+	}
+}
+
 TEST(ContainersTest, RemoveCurrentFreesTheSlotAndIterationContinues)
 {
 	TMap<FString, int32> Map = {{TEXT("a"), 1}, {TEXT("b"), 2}, {TEXT("c"), 3}, {TEXT("d"), 4}};

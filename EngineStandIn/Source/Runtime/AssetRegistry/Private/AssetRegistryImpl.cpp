@@ -384,10 +384,33 @@ namespace UE::AssetRegistry::Private
 
 	void FAssetRegistryImpl::SetPackage(FName PackageName, FPackageEntry&& Entry)
 	{
-		RemovePackage(PackageName);
+		// A package saved again mostly lists what it listed before: only the names it stops or starts listing change
+		// their referencers, so a large package saved after each change does not move every one of them.
+		TSet<FName> ListedBefore;
+		if (const FPackageEntry* Before = Packages.Find(PackageName))
+		{
+			TSet<FName> Listed;
+			Listed.Reserve(Entry.Dependencies.Num());
+			for (const FPackageDependency& Dependency : Entry.Dependencies)
+			{
+				Listed.Add(Dependency.PackageName);
+			}
+			ListedBefore.Reserve(Before->Dependencies.Num());
+			for (const FPackageDependency& Dependency : Before->Dependencies)
+			{
+				ListedBefore.Add(Dependency.PackageName);
+				if (!Listed.Contains(Dependency.PackageName))
+				{
+					RemoveReferencer(Dependency.PackageName, PackageName);
+				}
+			}
+		}
 		for (const FPackageDependency& Dependency : Entry.Dependencies)
 		{
-			Referencers.FindOrAdd(Dependency.PackageName).Add(PackageName);
+			if (!ListedBefore.Contains(Dependency.PackageName))
+			{
+				Referencers.FindOrAdd(Dependency.PackageName).Add(PackageName);
+			}
 		}
 		Packages.Add(PackageName, MoveTemp(Entry));
 	}
@@ -401,16 +424,21 @@ namespace UE::AssetRegistry::Private
 		}
 		for (const FPackageDependency& Dependency : Entry->Dependencies)
 		{
-			if (TSet<FName>* ReferencingPackages = Referencers.Find(Dependency.PackageName))
-			{
-				ReferencingPackages->Remove(PackageName);
-				if (ReferencingPackages->Num() == 0)
-				{
-					Referencers.Remove(Dependency.PackageName);
-				}
-			}
+			RemoveReferencer(Dependency.PackageName, PackageName);
 		}
 		Packages.Remove(PackageName);
+	}
+
+	void FAssetRegistryImpl::RemoveReferencer(FName PackageName, FName Referencer)
+	{
+		if (TSet<FName>* ReferencingPackages = Referencers.Find(PackageName))
+		{
+			ReferencingPackages->Remove(Referencer);
+			if (ReferencingPackages->Num() == 0)
+			{
+				Referencers.Remove(PackageName);
+			}
+		}
 	}
 
 	void FAssetRegistryImpl::RemoveOnDiskPackagesUnder(const FString& PackagePath, const TSet<FName>& Keep)

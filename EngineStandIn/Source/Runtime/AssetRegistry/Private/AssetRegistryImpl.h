@@ -47,6 +47,7 @@ namespace UE::AssetRegistry::Private
 		void ScanFile(FName PackageName, const FString& Filename);
 		void SetPackage(FName PackageName, FPackageEntry&& Entry);
 		void RemovePackage(FName PackageName);
+		void RemoveReferencer(FName PackageName, FName Referencer);
 		/** Forgets the packages read from files under a package path. */
 		void RemoveOnDiskPackagesUnder(const FString& PackagePath, const TSet<FName>& Keep);
 

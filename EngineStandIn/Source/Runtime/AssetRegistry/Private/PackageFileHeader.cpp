@@ -158,7 +158,9 @@ namespace UE::AssetRegistry::Private
 
 	bool ReadPackageFileHeader(const FString& Filename, FName PackageName, FPackageFileHeader& OutHeader)
 	{
-		TArray<uint8> Bytes;
+		// Kept from one read to the next: a large package is read again after every save, and memory fresh from the
+		// system costs a page fault for each of its pages every time.
+		static thread_local TArray<uint8> Bytes;
 		if (!FFileHelper::LoadFileToArray(Bytes, *Filename))
 		{
 			UE_LOG(LogAssetRegistry, Warning, TEXT("Could not read the package file '%s'; its package is left out."), *Filename);

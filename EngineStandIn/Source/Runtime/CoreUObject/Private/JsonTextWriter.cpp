@@ -1,10 +1,35 @@
 #include "JsonTextWriter.h"
 
 #include "Containers/StringConv.h"
+#include "GenericPlatform/GenericPlatformFile.h"
 #include <charconv>
 
 namespace UE::StandIn
 {
+	namespace
+	{
+		// Small enough to stay in the allocator's reused memory and in the cache between pieces.
+		constexpr size_t PieceBytes = 64 * 1024;
+	}
+
+	bool FJsonTextWriter::Finish()
+	{
+		if (!Text.empty())
+		{
+			bWriteFailed |= !File.Write(reinterpret_cast<const uint8*>(Text.data()), static_cast<int64>(Text.size()));
+			Text.clear();
+		}
+		return !bWriteFailed;
+	}
+
+	void FJsonTextWriter::WriteOutIfFull()
+	{
+		if (Text.size() >= PieceBytes)
+		{
+			Finish();
+		}
+	}
+
 	void FJsonTextWriter::BeginObject()
 	{
 		BeginValue();
@@ -34,6 +59,7 @@ namespace UE::StandIn
 	void FJsonTextWriter::Key(std::string_view Name)
 	{
 		check(!Levels.empty() && Levels.back().bObject && !bAfterKey);
+		WriteOutIfFull();
 		FLevel& Level = Levels.back();
 		Text.append(Level.bEmpty ? "\n" : ",\n");
 		Level.bEmpty = false;
@@ -149,6 +175,7 @@ namespace UE::StandIn
 		{
 			return;
 		}
+		WriteOutIfFull();
 		FLevel& Level = Levels.back();
 		check(!Level.bObject);
 		Text.append(Level.bEmpty ? "\n" : ",\n");

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+class IFileHandle;
+
 namespace UE::StandIn
 {
 	/**
@@ -16,6 +18,12 @@ namespace UE::StandIn
 	class FJsonTextWriter
 	{
 	public:
+		/**
+		 * Writes the document into File as it goes, a piece at a time, so that a large package is never held whole
+		 * in memory; Finish writes the last piece.
+		 */
+		explicit FJsonTextWriter(IFileHandle& InFile) : File(InFile) {}
+
 		void BeginObject();
 		void EndObject();
 		void BeginArray();
@@ -35,8 +43,8 @@ namespace UE::StandIn
 		// A value already built in memory.
 		void Value(const nlohmann::ordered_json& Value);
 
-		// The document written so far; complete once every object and array begun has ended.
-		const std::string& GetText() const { return Text; }
+		// Writes what the file does not have yet; false if any write to it failed.
+		bool Finish();
 
 	private:
 		struct FLevel
@@ -48,7 +56,12 @@ namespace UE::StandIn
 		void BeginValue();
 		void EndLevel(char Close);
 		void AppendEscaped(std::string_view Utf8);
+		// Hands a full piece to the file, between two values.
+		void WriteOutIfFull();
 
+		IFileHandle& File;
+		bool bWriteFailed = false;
+		// The piece not written yet.
 		std::string Text;
 		std::vector<FLevel> Levels;
 		bool bAfterKey = false;

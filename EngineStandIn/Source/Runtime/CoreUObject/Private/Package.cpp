@@ -2,6 +2,7 @@
 #include "UObject/SavePackage.h"
 #include "UObject/UnrealType.h"
 #include "Misc/PackageName.h"
+#include "Misc/Paths.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformFileManager.h"
 #include "Misc/FileHelper.h"
@@ -181,10 +182,34 @@ FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, con
 		Indices.Add(Objects[Index], Index);
 	}
 
+	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
+	if (PlatformFile.FileExists(Filename) && PlatformFile.IsReadOnly(Filename))
+	{
+		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file is read-only"), Filename);
+		return ESavePackageResult::Error;
+	}
+	const FString TempFilename = FString(Filename) + TEXT(".tmp");
+	auto FailToWrite = [&TempFilename, Filename]()
+	{
+		IFileManager::Get().Delete(*TempFilename);
+		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file cannot be written"), Filename);
+		return FSavePackageResultStruct(ESavePackageResult::Error);
+	};
+	const FString Directory = FPaths::GetPath(TempFilename);
+	if (!Directory.IsEmpty())
+	{
+		IFileManager::Get().MakeDirectory(*Directory, true);
+	}
+	TUniquePtr<IFileHandle> TempFile(PlatformFile.OpenWrite(*TempFilename));
+	if (!TempFile)
+	{
+		return FailToWrite();
+	}
+
 	FSaveContext Context;
 	Context.Package = InOuter;
-	// The document is written as text as it is made, in UTF-8, and saved as it is.
-	FJsonTextWriter Document;
+	// The document is written as text as it is made, in UTF-8, into the file as it is.
+	FJsonTextWriter Document(*TempFile);
 	Document.BeginObject();
 	Document.Key("Format");
 	Document.String(std::string_view(PackageFormatTag));
@@ -213,19 +238,11 @@ FSavePackageResultStruct UPackage::Save(UPackage* InOuter, UObject* InAsset, con
 	}
 #endif
 	Document.EndObject();
-	const std::string& Text = Document.GetText();
-	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
-	if (PlatformFile.FileExists(Filename) && PlatformFile.IsReadOnly(Filename))
+	const bool bWritten = Document.Finish() && TempFile->Flush();
+	TempFile.Reset();
+	if (!bWritten || !IFileManager::Get().Move(Filename, *TempFilename, true, true))
 	{
-		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file is read-only"), Filename);
-		return ESavePackageResult::Error;
-	}
-	const FString TempFilename = FString(Filename) + TEXT(".tmp");
-	if (!FFileHelper::SaveArrayToFile(TArrayView64<const uint8>(reinterpret_cast<const uint8*>(Text.data()), static_cast<int64>(Text.size())), *TempFilename) || !IFileManager::Get().Move(Filename, *TempFilename, true, true))
-	{
-		IFileManager::Get().Delete(*TempFilename);
-		UE_LOG(LogSavePackage, Error, TEXT("Error saving '%s': the file cannot be written"), Filename);
-		return ESavePackageResult::Error;
+		return FailToWrite();
 	}
 	InOuter->SetDirtyFlag(false);
 	InOuter->SetLoadedPath(Filename);

@@ -40,44 +40,78 @@ FZ4DependencyQueryCache::~FZ4DependencyQueryCache()
 
 TConstArrayView<FName> FZ4DependencyQueryCache::GetDependencies(FName PackageName)
 {
-	if (!bInstalled)
-	{
-		return Slot->GetDependencies(PackageName);
-	}
-	FPackageAnswers& Answers = FindOrAddAnswers(PackageName);
-	if (!Answers.Dependencies.IsSet())
-	{
-		TArray<FName>& PackageDependencies = Answers.Dependencies.Emplace();
-		AssetRegistry.GetDependencies(PackageName, PackageDependencies, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
-	}
-	return Answers.Dependencies.GetValue();
+	FZ4DependencyQueryCache& Cache = Installed();
+	return Cache.ListDependencies(Cache.FindOrAddPackage(PackageName));
 }
 
 FZ4DependencyQueryCache::EPlace FZ4DependencyQueryCache::GetPlace(FName PackageName)
 {
-	if (!bInstalled)
-	{
-		return Slot->GetPlace(PackageName);
-	}
-	return FindOrAddAnswers(PackageName).Place;
+	FZ4DependencyQueryCache& Cache = Installed();
+	return Cache.Answers[Cache.FindOrAddPackage(PackageName)].Place;
 }
 
 FZ4DependencyQueryCache::EPlace FZ4DependencyQueryCache::GetPlaceOnDisk(FName PackageName)
 {
-	if (!bInstalled)
+	FZ4DependencyQueryCache& Cache = Installed();
+	return Cache.GetPlaceOnDisk(Cache.FindOrAddPackage(PackageName));
+}
+
+int32 FZ4DependencyQueryCache::GetPackageIndex(FName PackageName)
+{
+	return Installed().FindOrAddPackage(PackageName);
+}
+
+FName FZ4DependencyQueryCache::GetPackageName(int32 PackageIndex)
+{
+	return Installed().Answers[PackageIndex].Name;
+}
+
+TConstArrayView<int32> FZ4DependencyQueryCache::GetDependencyIndices(int32 PackageIndex)
+{
+	FZ4DependencyQueryCache& Cache = Installed();
+	if (!Cache.Answers[PackageIndex].DependencyIndices.IsSet())
 	{
-		return Slot->GetPlaceOnDisk(PackageName);
+		const TConstArrayView<FName> Names = Cache.ListDependencies(PackageIndex);
+		TArray<int32> Indices;
+		Indices.Reserve(Names.Num());
+		for (const FName& Name : Names)
+		{
+			Indices.Add(Cache.FindOrAddPackage(Name));
+		}
+		Cache.Answers[PackageIndex].DependencyIndices.Emplace(MoveTemp(Indices));
 	}
-	FPackageAnswers& Answers = FindOrAddAnswers(PackageName);
-	if (Answers.Place == EPlace::NotCustom)
+	return Cache.Answers[PackageIndex].DependencyIndices.GetValue();
+}
+
+FZ4DependencyQueryCache::EPlace FZ4DependencyQueryCache::GetPlaceOnDisk(int32 PackageIndex)
+{
+	FPackageAnswers& Package = Installed().Answers[PackageIndex];
+	if (Package.Place == EPlace::NotCustom)
 	{
 		return EPlace::NotCustom;
 	}
-	if (!Answers.bOnDisk.IsSet())
+	if (!Package.bOnDisk.IsSet())
 	{
-		Answers.bOnDisk = FPackageName::DoesPackageExist(PackageName.ToString(), nullptr, true);
+		Package.bOnDisk = FPackageName::DoesPackageExist(Package.Name.ToString(), nullptr, true);
 	}
-	return Answers.bOnDisk.GetValue() ? Answers.Place : EPlace::NotOnDisk;
+	return Package.bOnDisk.GetValue() ? Package.Place : EPlace::NotOnDisk;
+}
+
+void FZ4DependencyQueryCache::BeginWalk()
+{
+	++Installed().CurrentWalk;
+}
+
+bool FZ4DependencyQueryCache::Visit(int32 PackageIndex)
+{
+	FZ4DependencyQueryCache& Cache = Installed();
+	int32& LastWalk = Cache.Answers[PackageIndex].LastWalk;
+	if (LastWalk == Cache.CurrentWalk)
+	{
+		return false;
+	}
+	LastWalk = Cache.CurrentWalk;
+	return true;
 }
 
 void FZ4DependencyQueryCache::LookAheadOnDisk(TConstArrayView<FName> MainAssets)
@@ -88,20 +122,23 @@ void FZ4DependencyQueryCache::LookAheadOnDisk(TConstArrayView<FName> MainAssets)
 		return;
 	}
 	// Level by level: the packages found on disk are the next level's to list.
-	TArray<FName> ToList(MainAssets);
+	TArray<int32> ToList;
+	ToList.Reserve(MainAssets.Num());
+	for (const FName& MainAsset : MainAssets)
+	{
+		ToList.Add(FindOrAddPackage(MainAsset));
+	}
 	while (ToList.Num() > 0)
 	{
-		TArray<FName> ToLookFor;
-		TSet<FName> Named;
-		for (const FName& Package : ToList)
+		TArray<int32> ToLookFor;
+		for (const int32 Package : ToList)
 		{
-			for (const FName& Dependency : GetDependencies(Package))
+			for (const int32 Dependency : GetDependencyIndices(Package))
 			{
-				bool bNamed = false;
-				Named.Add(Dependency, &bNamed);
-				const FPackageAnswers& Answers = FindOrAddAnswers(Dependency);
-				if (!bNamed && Answers.Place != EPlace::NotCustom && !Answers.bOnDisk.IsSet())
+				FPackageAnswers& Answer = Answers[Dependency];
+				if (Answer.Place != EPlace::NotCustom && !Answer.bOnDisk.IsSet() && !Answer.bToLookFor)
 				{
+					Answer.bToLookFor = true;
 					ToLookFor.Add(Dependency);
 				}
 			}
@@ -109,17 +146,17 @@ void FZ4DependencyQueryCache::LookAheadOnDisk(TConstArrayView<FName> MainAssets)
 
 		TArray<bool> OnDisk;
 		OnDisk.SetNumZeroed(ToLookFor.Num());
-		ParallelFor(ToLookFor.Num(), [&ToLookFor, &OnDisk](int32 Index)
+		ParallelFor(ToLookFor.Num(), [this, &ToLookFor, &OnDisk](int32 Index)
 		{
-			OnDisk[Index] = FPackageName::DoesPackageExist(ToLookFor[Index].ToString(), nullptr, true);
+			OnDisk[Index] = FPackageName::DoesPackageExist(Answers[ToLookFor[Index]].Name.ToString(), nullptr, true);
 		});
 
 		ToList.Reset();
 		for (int32 Index = 0; Index < ToLookFor.Num(); ++Index)
 		{
-			FPackageAnswers& Answers = FindOrAddAnswers(ToLookFor[Index]);
-			Answers.bOnDisk = OnDisk[Index];
-			if (OnDisk[Index] && !Answers.Dependencies.IsSet())
+			FPackageAnswers& Answer = Answers[ToLookFor[Index]];
+			Answer.bOnDisk = OnDisk[Index];
+			if (OnDisk[Index] && !Answer.Dependencies.IsSet())
 			{
 				ToList.Add(ToLookFor[Index]);
 			}
@@ -127,17 +164,35 @@ void FZ4DependencyQueryCache::LookAheadOnDisk(TConstArrayView<FName> MainAssets)
 	}
 }
 
-FZ4DependencyQueryCache::FPackageAnswers& FZ4DependencyQueryCache::FindOrAddAnswers(FName PackageName)
+FZ4DependencyQueryCache& FZ4DependencyQueryCache::Installed()
 {
-	if (FPackageAnswers* Known = AnswersByPackage.Find(PackageName))
+	return bInstalled ? *this : *Slot;
+}
+
+int32 FZ4DependencyQueryCache::FindOrAddPackage(FName PackageName)
+{
+	if (const int32* Known = IndexByPackage.Find(PackageName))
 	{
 		return *Known;
 	}
 	const FString Name = PackageName.ToString();
-	FPackageAnswers& Answers = AnswersByPackage.Add(PackageName);
-	Answers.Place = !UZ4Package::IsCustomAsset(Name) ? EPlace::NotCustom
+	FPackageAnswers& Package = Answers.AddDefaulted_GetRef();
+	Package.Name = PackageName;
+	Package.Place = !UZ4Package::IsCustomAsset(Name) ? EPlace::NotCustom
 		: IsOutsidePackageFolder(Name, PackageFolder) ? EPlace::OutsideFolder
 		: EPlace::InFolder;
-	return Answers;
+	IndexByPackage.Add(PackageName, Answers.Num() - 1);
+	return Answers.Num() - 1;
+}
+
+TConstArrayView<FName> FZ4DependencyQueryCache::ListDependencies(int32 PackageIndex)
+{
+	FPackageAnswers& Package = Answers[PackageIndex];
+	if (!Package.Dependencies.IsSet())
+	{
+		TArray<FName>& PackageDependencies = Package.Dependencies.Emplace();
+		AssetRegistry.GetDependencies(Package.Name, PackageDependencies, UE::AssetRegistry::EDependencyCategory::Package, UE::AssetRegistry::FDependencyQuery());
+	}
+	return Package.Dependencies.GetValue();
 }
 #endif

@@ -14,6 +14,9 @@ class IAssetRegistry;
  * An operation makes one first thing; it installs itself in the package's slot for its lifetime. One made while
  * another is installed (by a walk, or by an operation inside another) leaves the slot alone and answers from the
  * installed one, so a walk started without an operation's cache still asks only once per package.
+ *
+ * Each package the operation meets gets a number, the same for the whole operation. A walk that meets every package
+ * many times asks by number, so that it finds the answers without looking the name up again.
  */
 class FZ4DependencyQueryCache
 {
@@ -38,8 +41,8 @@ public:
 
 	/**
 	 * The package dependencies of PackageName, hard and soft, in the registry's order. The view stays valid while the
-	 * installed cache lives: a list is never changed once stored, and its elements stay where they are when the map
-	 * holding the lists grows.
+	 * installed cache lives: a list is never changed once stored, and its elements stay where they are when the
+	 * answers holding the lists grow.
 	 */
 	TConstArrayView<FName> GetDependencies(FName PackageName);
 
@@ -48,6 +51,24 @@ public:
 
 	/** GetPlace, but custom content is first looked for on disk (once per package) and is NotOnDisk when it has no file. */
 	EPlace GetPlaceOnDisk(FName PackageName);
+
+	/** The operation's number for PackageName. */
+	int32 GetPackageIndex(FName PackageName);
+
+	/** The name of the package that has the number PackageIndex. */
+	FName GetPackageName(int32 PackageIndex);
+
+	/** GetDependencies by number: the numbers of the packages it lists, in the registry's order; as long valid. */
+	TConstArrayView<int32> GetDependencyIndices(int32 PackageIndex);
+
+	/** GetPlaceOnDisk by number. */
+	EPlace GetPlaceOnDisk(int32 PackageIndex);
+
+	/** Starts a walk: no package has been visited by it yet. */
+	void BeginWalk();
+
+	/** Marks the package as visited by the walk begun last; false if it was already. */
+	bool Visit(int32 PackageIndex);
 
 	/**
 	 * Looks on disk at once, on all cores, for every custom package that the walks from MainAssets will meet, so that
@@ -61,17 +82,29 @@ private:
 	/** What the operation has learnt of one package; the walks meet each package many times. */
 	struct FPackageAnswers
 	{
+		FName Name;
 		EPlace Place = EPlace::NotCustom;
 		TOptional<bool> bOnDisk;
+		/** Whether the look-ahead has the package in the list it is about to look for on disk. */
+		bool bToLookFor = false;
+		/** The walk that visited the package last. */
+		int32 LastWalk = INDEX_NONE;
 		TOptional<TArray<FName>> Dependencies;
+		TOptional<TArray<int32>> DependencyIndices;
 	};
 
-	FPackageAnswers& FindOrAddAnswers(FName PackageName);
+	/** The cache that answers: this one when installed, else the installed one. */
+	FZ4DependencyQueryCache& Installed();
+
+	int32 FindOrAddPackage(FName PackageName);
+	TConstArrayView<FName> ListDependencies(int32 PackageIndex);
 
 	FZ4DependencyQueryCache*& Slot;
 	IAssetRegistry& AssetRegistry;
 	const FString& PackageFolder;
 	bool bInstalled = false;
-	TMap<FName, FPackageAnswers> AnswersByPackage;
+	TArray<FPackageAnswers> Answers;
+	TMap<FName, int32> IndexByPackage;
+	int32 CurrentWalk = INDEX_NONE;
 };
 #endif

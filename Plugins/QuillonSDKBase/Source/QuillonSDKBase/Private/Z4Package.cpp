@@ -604,38 +604,46 @@ void UZ4Package::RebuildAllDependencies()
 	TArray<FName> MainAssets;
 	Data.AssetsIndexMap.GetKeys(MainAssets);
 	Queries.LookAheadOnDisk(MainAssets);
-	// One set for every walk, emptied before each, so that its room is made once and not again per main asset.
-	TSet<FName> Visited;
 	for (const FName& MainAsset : MainAssets)
 	{
-		Visited.Reset();
-		FindAssetDependencies(MainAsset, MainAsset, Visited, 0);
+		FindAssetDependencies(MainAsset);
 	}
 }
 
-void UZ4Package::FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited, int32 Depth)
+void UZ4Package::FindAssetDependencies(FName MainAsset)
 {
-	bool bVisited = false;
-	Visited.Add(Asset, &bVisited);
-	if (bVisited)
-	{
-		return;
-	}
-
 	FZ4DependencyQueryCache Queries(DependencyQueryCache, AssetRegistryModule().Get(), PackageFolder);
-	for (const FName& Dependency : Queries.GetDependencies(Asset))
+	Queries.BeginWalk();
+	const int32 Root = Queries.GetPackageIndex(MainAsset);
+	Queries.Visit(Root);
+	FindAssetDependencies(MainAsset, Root, Root, 0);
+}
+
+void UZ4Package::FindAssetDependencies(FName MainAsset, int32 Root, int32 Asset, int32 Depth)
+{
+	FZ4DependencyQueryCache& Queries = *DependencyQueryCache;
+	for (const int32 Dependency : Queries.GetDependencyIndices(Asset))
 	{
 		const FZ4DependencyQueryCache::EPlace Place = Queries.GetPlaceOnDisk(Dependency);
 		if (Place == FZ4DependencyQueryCache::EPlace::NotCustom || Place == FZ4DependencyQueryCache::EPlace::NotOnDisk)
 		{
 			continue;
 		}
-		Dependencies.FindOrAdd(Dependency).References.Add(MainAsset);
+		const FName DependencyName = Queries.GetPackageName(Dependency);
+		const bool bFirstVisit = Queries.Visit(Dependency);
+		// A package the walk has been through holds MainAsset already, unless it is the one the walk started from.
+		if (bFirstVisit || Dependency == Root)
+		{
+			Dependencies.FindOrAdd(DependencyName).References.Add(MainAsset);
+		}
 		if (Place == FZ4DependencyQueryCache::EPlace::OutsideFolder)
 		{
-			ExternalDependencies.FindOrAdd(Dependency) = Depth;
+			ExternalDependencies.FindOrAdd(DependencyName) = Depth;
 		}
-		FindAssetDependencies(MainAsset, Dependency, Visited, Depth + 1);
+		if (bFirstVisit)
+		{
+			FindAssetDependencies(MainAsset, Root, Dependency, Depth + 1);
+		}
 	}
 }
 
@@ -782,8 +790,7 @@ void UZ4Package::AddAsset_Internal(FAssetData AssetData)
 		Animation.Thumbnail = Data.Assets[Index].Thumbnail;
 	}
 
-	TSet<FName> Visited;
-	FindAssetDependencies(AssetData.PackageName, AssetData.PackageName, Visited, 0);
+	FindAssetDependencies(AssetData.PackageName);
 }
 
 UObject* UZ4Package::SaveThumbnail(UObject* Object, FString FilePath)

@@ -227,11 +227,17 @@ private:
 
 #if WITH_EDITOR
 	/**
-	 * Records the packages reachable from Asset as dependencies of MainAsset, depth first: each custom package that
-	 * is on disk goes into Dependencies, and those outside the package's folder into ExternalDependencies with the
-	 * Depth of their last listing. The walk does not go through a package in Visited again.
+	 * Records the packages reachable from MainAsset as its dependencies, depth first: each custom package that is on
+	 * disk goes into Dependencies, and those outside the package's folder into ExternalDependencies with the depth of
+	 * their last listing. The walk goes through each package once.
 	 */
-	void FindAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited, int32 Depth);
+	void FindAssetDependencies(FName MainAsset);
+
+	/**
+	 * The walk's step through the package that the operation's query cache numbers Asset, which lists its
+	 * dependencies at Depth; Root is the number of MainAsset.
+	 */
+	void FindAssetDependencies(FName MainAsset, int32 Root, int32 Asset, int32 Depth);
 
 	/** Withdraws MainAsset from the dependencies reachable from Asset, dropping those that no main asset reaches now. */
 	void RemoveAssetDependencies(FName MainAsset, FName Asset, TSet<FName>& Visited);

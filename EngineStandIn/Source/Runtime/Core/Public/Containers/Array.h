@@ -1016,9 +1016,11 @@ private:
 
 	void ValueConstruct(SizeType Index, SizeType Count)
 	{
-		for (SizeType It = Index; It < Index + Count; ++It)
+		// Through a local pointer: stores of bytes could alias Data, which would be read again for every element.
+		ElementType* const First = Data + Index;
+		for (SizeType It = 0; It < Count; ++It)
 		{
-			new (Data + It) ElementType();
+			new (First + It) ElementType();
 		}
 	}
 

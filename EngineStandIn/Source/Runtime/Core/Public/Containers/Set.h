@@ -304,13 +304,28 @@ public:
 		}
 	}
 
+	/** Keeps the room of the elements and of the buckets; costs what the set holds, not what it once held. */
 	void Reset()
 	{
-		Elements.Reset();
-		for (int32& Bucket : HashBuckets)
+		if (Elements.Num() == 0)
 		{
-			Bucket = INDEX_NONE;
+			return;
 		}
+		if (Elements.Num() < HashBuckets.Num() / 4)
+		{
+			for (const FSetElement& Element : Elements)
+			{
+				HashBuckets[Element.KeyHash & (HashBuckets.Num() - 1)] = INDEX_NONE;
+			}
+		}
+		else
+		{
+			for (int32& Bucket : HashBuckets)
+			{
+				Bucket = INDEX_NONE;
+			}
+		}
+		Elements.Reset();
 	}
 
 	void Reserve(int32 Number)
