@@ -208,7 +208,7 @@ namespace
 		{
 			TArray<FListedEntry> Entries;
 			FString Path;
-			if (!ListDirectory(Directory, false, Entries, Path))
+			if (!ListDirectory(Directory, Entries, Path))
 			{
 				return false;
 			}
@@ -226,45 +226,16 @@ namespace
 			return true;
 		}
 
-		virtual bool IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitor& Visitor) override
-		{
-			TArray<FListedEntry> Entries;
-			FString Path;
-			if (!ListDirectory(Directory, true, Entries, Path))
-			{
-				return false;
-			}
-			const int32 PrefixLength = Path.Len();
-			for (const FListedEntry& Entry : Entries)
-			{
-				if (!Entry.StatData.bIsValid)
-				{
-					continue;
-				}
-				Path.LeftInline(PrefixLength, EAllowShrinking::No);
-				Path += Entry.Name;
-				if (!Visitor.Visit(*Path, Entry.StatData))
-				{
-					return false;
-				}
-			}
-			return true;
-		}
-
 	private:
 		struct FListedEntry
 		{
 			FString Name;
 			// Folders and files as the listing tells them; links and file systems that do not tell are asked.
 			unsigned char Type = DT_UNKNOWN;
-			FFileStatData StatData;
 		};
 
-		/**
-		 * A folder's entries as Windows lists them, by name ignoring case, each stat'ed beside its folder when asked;
-		 * OutPrefix is the folder's path with a closing "/", to put before each name.
-		 */
-		static bool ListDirectory(const TCHAR* Directory, bool bWithStatData, TArray<FListedEntry>& OutEntries, FString& OutPrefix)
+		/** A folder's entries as Windows lists them, by name ignoring case; OutPrefix is the folder's path with a closing "/". */
+		static bool ListDirectory(const TCHAR* Directory, TArray<FListedEntry>& OutEntries, FString& OutPrefix)
 		{
 			DIR* Handle = ::opendir(ToNative(Directory).c_str());
 			if (!Handle)
@@ -280,12 +251,6 @@ namespace
 				FListedEntry& Listed = OutEntries.AddDefaulted_GetRef();
 				Listed.Name = UE::StandIn::FromUtf8(Entry->d_name);
 				Listed.Type = Entry->d_type;
-				struct stat FileStat;
-				// Relative to the open folder, the disk looks up one name instead of the whole path again.
-				if (bWithStatData && ::fstatat(::dirfd(Handle), Entry->d_name, &FileStat, 0) == 0)
-				{
-					Listed.StatData = ToStatData(FileStat);
-				}
 			}
 			::closedir(Handle);
 
@@ -344,49 +309,6 @@ bool IPlatformFile::IterateDirectoryRecursively(const TCHAR* Directory, FDirecto
 {
 	FFunctionVisitor FunctionVisitor(Visitor);
 	return IterateDirectoryRecursively(Directory, FunctionVisitor);
-}
-
-namespace
-{
-	class FFunctionStatVisitor final : public IPlatformFile::FDirectoryStatVisitor
-	{
-	public:
-		explicit FFunctionStatVisitor(IPlatformFile::FDirectoryStatVisitorFunc InFunc) : Func(InFunc) {}
-
-		virtual bool Visit(const TCHAR* FilenameOrDirectory, const FFileStatData& StatData) override
-		{
-			return Func(FilenameOrDirectory, StatData);
-		}
-
-	private:
-		IPlatformFile::FDirectoryStatVisitorFunc Func;
-	};
-}
-
-bool IPlatformFile::IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor)
-{
-	FFunctionStatVisitor FunctionVisitor(Visitor);
-	return IterateDirectoryStat(Directory, FunctionVisitor);
-}
-
-bool IPlatformFile::IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitor& Visitor)
-{
-	// Each entry is visited before the contents of a folder entry.
-	return IterateDirectoryStat(Directory,
-								[this, &Visitor](const TCHAR* FilenameOrDirectory, const FFileStatData& StatData)
-								{
-									if (!Visitor.Visit(FilenameOrDirectory, StatData))
-									{
-										return false;
-									}
-									return !StatData.bIsDirectory || IterateDirectoryStatRecursively(FilenameOrDirectory, Visitor);
-								});
-}
-
-bool IPlatformFile::IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor)
-{
-	FFunctionStatVisitor FunctionVisitor(Visitor);
-	return IterateDirectoryStatRecursively(Directory, FunctionVisitor);
 }
 
 bool IPlatformFile::CreateDirectoryTree(const TCHAR* Directory)

@@ -12,7 +12,6 @@
 #include "GenericPlatform/GenericPlatformFile.h"
 #include "HAL/PlatformFileManager.h"
 #include "Misc/PackageName.h"
-#include "Misc/Paths.h"
 #include "Settings/ProjectPackagingSettings.h"
 #include "UObject/Package.h"
 #include "Z4DependencyQueryCache.h"
@@ -171,33 +170,15 @@ void FZ4PackageCheck::CheckExportSet(TConstArrayView<FName> ExportPackageNames)
 		}
 	}
 
-	// The disk is asked about every cooked file and its package's file at once, on all cores, as the dependency walk's
-	// look-ahead does; the findings are then added in the export set's order.
+	// The disk is asked about every cooked file at once, on all cores, as the dependency walk's look-ahead does; the
+	// findings are then added in the export set's order.
 	const FString CookedContentDir = FZ4PakFileLocations::GetCookedContentDir();
 	const TArray<FName> PackableNames = Packable.Array();
 	TArray<FCookedFile> CookedFiles;
 	CookedFiles.SetNum(PackableNames.Num());
-	TArray<FString> FilesToLookAt;
-	FilesToLookAt.SetNum(2 * PackableNames.Num());
-	ParallelFor(PackableNames.Num(), [&PackableNames, &Maps, &CookedContentDir, &CookedFiles, &FilesToLookAt](int32 Index)
+	ParallelFor(PackableNames.Num(), [&PackableNames, &Maps, &CookedContentDir, &CookedFiles](int32 Index)
 	{
-		const FName PackageName = PackableNames[Index];
-		const FString& Extension = Maps.Contains(PackageName) ? FPackageName::GetMapPackageExtension() : FPackageName::GetAssetPackageExtension();
-		FZ4PakFileLocations::GetCookedFilePaths(PackageName.ToString() + Extension, CookedContentDir, CookedFiles[Index].DiskPath, CookedFiles[Index].MountPath);
-		FilesToLookAt[2 * Index] = CookedFiles[Index].DiskPath;
-		FilesToLookAt[2 * Index + 1] = FPackageName::LongPackageNameToFilename(PackageName.ToString(), Extension);
-	});
-	const FFolderListing Listing = ListCrowdedFolders(FilesToLookAt);
-	ParallelFor(PackableNames.Num(), [&Listing, &CookedFiles, &FilesToLookAt](int32 Index)
-	{
-		FCookedFile& CookedFile = CookedFiles[Index];
-		const FFileTime Cooked = GetFileTime(Listing, FilesToLookAt[2 * Index]);
-		CookedFile.bCooked = Cooked.bExists;
-		if (CookedFile.bCooked)
-		{
-			const FFileTime Source = GetFileTime(Listing, FilesToLookAt[2 * Index + 1]);
-			CookedFile.bStale = Source.bExists && Cooked.ModificationTime < Source.ModificationTime;
-		}
+		CookedFiles[Index] = LookAtCookedFile(PackableNames[Index], Maps.Contains(PackableNames[Index]), CookedContentDir);
 	});
 	for (int32 Index = 0; Index < PackableNames.Num(); ++Index)
 	{
@@ -205,52 +186,21 @@ void FZ4PackageCheck::CheckExportSet(TConstArrayView<FName> ExportPackageNames)
 	}
 }
 
-FZ4PackageCheck::FFolderListing FZ4PackageCheck::ListCrowdedFolders(TConstArrayView<FString> FilePaths)
+FZ4PackageCheck::FCookedFile FZ4PackageCheck::LookAtCookedFile(FName PackageName, bool bIsMap, const FString& CookedContentDir)
 {
-	// A folder that holds several of the files is read once, with what the disk knows of each entry; a lone file is
-	// asked about by itself, so a small package in a large project does not read every folder of it.
-	constexpr int32 MinFilesToList = 4;
-	TMap<FString, int32> FilesPerFolder;
-	for (const FString& FilePath : FilePaths)
-	{
-		++FilesPerFolder.FindOrAdd(FPaths::GetPath(FilePath));
-	}
+	const FString& Extension = bIsMap ? FPackageName::GetMapPackageExtension() : FPackageName::GetAssetPackageExtension();
+	FCookedFile CookedFile;
+	FZ4PakFileLocations::GetCookedFilePaths(PackageName.ToString() + Extension, CookedContentDir, CookedFile.DiskPath, CookedFile.MountPath);
+	// One look at the disk tells whether the cooked file is there and when it was written.
 	IPlatformFile& PlatformFile = FPlatformFileManager::Get().GetPlatformFile();
-	FFolderListing Listing;
-	for (const TPair<FString, int32>& Folder : FilesPerFolder)
+	const FFileStatData Cooked = PlatformFile.GetStatData(*CookedFile.DiskPath);
+	CookedFile.bCooked = Cooked.bIsValid && !Cooked.bIsDirectory;
+	if (CookedFile.bCooked)
 	{
-		if (Folder.Value < MinFilesToList)
-		{
-			continue;
-		}
-		// A folder that is not there holds none of its files: they are not asked about again one by one.
-		Listing.Folders.Add(Folder.Key);
-		PlatformFile.IterateDirectoryStat(*Folder.Key, [&Listing](const TCHAR* FilenameOrDirectory, const FFileStatData& StatData)
-		{
-			if (!StatData.bIsDirectory)
-			{
-				Listing.ModificationTimes.Add(FilenameOrDirectory, StatData.ModificationTime);
-			}
-			return true;
-		});
+		const FDateTime SourceTime = PlatformFile.GetTimeStamp(*FPackageName::LongPackageNameToFilename(PackageName.ToString(), Extension));
+		CookedFile.bStale = SourceTime != FDateTime::MinValue() && Cooked.ModificationTime < SourceTime;
 	}
-	return Listing;
-}
-
-FZ4PackageCheck::FFileTime FZ4PackageCheck::GetFileTime(const FFolderListing& Listing, const FString& FilePath)
-{
-	FFileTime FileTime;
-	if (Listing.Folders.Contains(FPaths::GetPath(FilePath)))
-	{
-		const FDateTime* ModificationTime = Listing.ModificationTimes.Find(FilePath);
-		FileTime.bExists = ModificationTime != nullptr;
-		FileTime.ModificationTime = ModificationTime ? *ModificationTime : FileTime.ModificationTime;
-		return FileTime;
-	}
-	const FFileStatData StatData = FPlatformFileManager::Get().GetPlatformFile().GetStatData(*FilePath);
-	FileTime.bExists = StatData.bIsValid && !StatData.bIsDirectory;
-	FileTime.ModificationTime = StatData.ModificationTime;
-	return FileTime;
+	return CookedFile;
 }
 
 void FZ4PackageCheck::CheckCookedFile(FName PackageName, const FCookedFile& CookedFile)

@@ -3,7 +3,6 @@
 #if WITH_EDITOR
 
 #include "CoreMinimal.h"
-#include "Misc/DateTime.h"
 #include "Z4PackageFinding.h"
 
 class FZ4DependencyQueryCache;
@@ -44,25 +43,7 @@ private:
 
 	void WalkFromMainAssets();
 	void CheckExportSet(TConstArrayView<FName> ExportPackageNames);
-
-	/** The folders read whole, and the modification time of each file found in them. */
-	struct FFolderListing
-	{
-		TSet<FString> Folders;
-		TMap<FString, FDateTime> ModificationTimes;
-	};
-
-	struct FFileTime
-	{
-		bool bExists = false;
-		FDateTime ModificationTime = FDateTime::MinValue();
-	};
-
-	/** Reads the folders that hold several of the files. */
-	static FFolderListing ListCrowdedFolders(TConstArrayView<FString> FilePaths);
-	/** Whether a file is there and when it was last written: from the listing when its folder was read, else from the disk. */
-	static FFileTime GetFileTime(const FFolderListing& Listing, const FString& FilePath);
-
+	static FCookedFile LookAtCookedFile(FName PackageName, bool bIsMap, const FString& CookedContentDir);
 	void CheckCookedFile(FName PackageName, const FCookedFile& CookedFile);
 	void CheckThumbnailNames();
 	void CheckSettingsAndName();

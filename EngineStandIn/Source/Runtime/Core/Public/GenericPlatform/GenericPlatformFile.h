@@ -66,16 +66,6 @@ public:
 
 	using FDirectoryVisitorFunc = TFunctionRef<bool(const TCHAR*, bool)>;
 
-	/** Called for each entry of a folder with what stat'ing it returns; return false to stop. */
-	class FDirectoryStatVisitor
-	{
-	public:
-		virtual ~FDirectoryStatVisitor() = default;
-		virtual bool Visit(const TCHAR* FilenameOrDirectory, const FFileStatData& StatData) = 0;
-	};
-
-	using FDirectoryStatVisitorFunc = TFunctionRef<bool(const TCHAR*, const FFileStatData&)>;
-
 	virtual const TCHAR* GetName() const = 0;
 
 	virtual bool FileExists(const TCHAR* Filename) = 0;
@@ -103,10 +93,6 @@ public:
 	virtual bool IterateDirectory(const TCHAR* Directory, FDirectoryVisitorFunc Visitor);
 	virtual bool IterateDirectoryRecursively(const TCHAR* Directory, FDirectoryVisitor& Visitor);
 	virtual bool IterateDirectoryRecursively(const TCHAR* Directory, FDirectoryVisitorFunc Visitor);
-	virtual bool IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitor& Visitor) = 0;
-	virtual bool IterateDirectoryStat(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor);
-	virtual bool IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitor& Visitor);
-	virtual bool IterateDirectoryStatRecursively(const TCHAR* Directory, FDirectoryStatVisitorFunc Visitor);
 
 	virtual bool CreateDirectoryTree(const TCHAR* Directory);
 	virtual bool DeleteDirectoryRecursively(const TCHAR* Directory);
