@@ -104,6 +104,17 @@ namespace
 		return Counts;
 	}
 
+	/** The package asset whose main assets are the project's. */
+	UZ4Package* MakeBenchPackage(const FSyntheticProject& Synthetic)
+	{
+		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Bench")), TEXT("PK_Bench"), RF_Public | RF_Standalone);
+		for (const FString& MainAsset : Synthetic.MainAssets)
+		{
+			Package->Data.AssetsIndexMap.Add(FName(*MainAsset), Package->Data.AssetsIndexMap.Num());
+		}
+		return Package;
+	}
+
 	void BM_FindAllDependencies(benchmark::State& State)
 	{
 		const int32 NumPackages = (int32)State.range(0);
@@ -114,11 +125,7 @@ namespace
 		FStandInEngine Engine(Project);
 		WriteSyntheticProject(Synthetic);
 
-		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Bench")), TEXT("PK_Bench"), RF_Public | RF_Standalone);
-		for (const FString& MainAsset : Synthetic.MainAssets)
-		{
-			Package->Data.AssetsIndexMap.Add(FName(*MainAsset), Package->Data.AssetsIndexMap.Num());
-		}
+		UZ4Package* Package = MakeBenchPackage(Synthetic);
 		int64 Queries = 0;
 		int64 ExistenceChecks = 0;
 		{
@@ -166,12 +173,8 @@ namespace
 			}
 		}
 
-		UZ4Package* Package = NewObject<UZ4Package>(CreatePackage(TEXT("/Game/Pack/PK_Bench")), TEXT("PK_Bench"), RF_Public | RF_Standalone);
+		UZ4Package* Package = MakeBenchPackage(Synthetic);
 		Package->Data.Name = FName(TEXT("Bench"));
-		for (const FString& MainAsset : Synthetic.MainAssets)
-		{
-			Package->Data.AssetsIndexMap.Add(FName(*MainAsset), Package->Data.AssetsIndexMap.Num());
-		}
 		Package->FindAllDependencies();
 		FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get().ScanPathsSynchronous({TEXT("/Game/Pack/")}, true);
 

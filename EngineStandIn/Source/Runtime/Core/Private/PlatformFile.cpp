@@ -206,14 +206,43 @@ namespace
 
 		virtual bool IterateDirectory(const TCHAR* Directory, FDirectoryVisitor& Visitor) override
 		{
-			TArray<FListedEntry> Entries;
-			FString Path;
-			if (!ListDirectory(Directory, Entries, Path))
+			DIR* Handle = ::opendir(ToNative(Directory).c_str());
+			if (!Handle)
 			{
 				return false;
 			}
+			struct FEntry
+			{
+				FString Name;
+				// Folders and files as the listing tells them; links and file systems that do not tell are asked.
+				unsigned char Type = DT_UNKNOWN;
+			};
+			TArray<FEntry> Entries;
+			while (const dirent* Entry = ::readdir(Handle))
+			{
+				if (std::strcmp(Entry->d_name, ".") != 0 && std::strcmp(Entry->d_name, "..") != 0)
+				{
+					Entries.Add({UE::StandIn::FromUtf8(Entry->d_name), Entry->d_type});
+				}
+			}
+			::closedir(Handle);
+
+			// The disk's own order is arbitrary; list as Windows does, by name ignoring case.
+			Algo::Sort(Entries, [](const FEntry& A, const FEntry& B)
+			{
+				const int32 Order = A.Name.Compare(B.Name, ESearchCase::IgnoreCase);
+				return Order != 0 ? Order < 0 : A.Name.Compare(B.Name, ESearchCase::CaseSensitive) < 0;
+			});
+
+			// One path for every entry, its name put after the folder's each time.
+			FString Path = Directory;
+			FPaths::NormalizeFilename(Path);
+			if (!Path.IsEmpty() && !Path.EndsWith(TEXT("/")))
+			{
+				Path += TEXT("/");
+			}
 			const int32 PrefixLength = Path.Len();
-			for (const FListedEntry& Entry : Entries)
+			for (const FEntry& Entry : Entries)
 			{
 				Path.LeftInline(PrefixLength, EAllowShrinking::No);
 				Path += Entry.Name;
@@ -222,49 +251,6 @@ namespace
 				{
 					return false;
 				}
-			}
-			return true;
-		}
-
-	private:
-		struct FListedEntry
-		{
-			FString Name;
-			// Folders and files as the listing tells them; links and file systems that do not tell are asked.
-			unsigned char Type = DT_UNKNOWN;
-		};
-
-		/** A folder's entries as Windows lists them, by name ignoring case; OutPrefix is the folder's path with a closing "/". */
-		static bool ListDirectory(const TCHAR* Directory, TArray<FListedEntry>& OutEntries, FString& OutPrefix)
-		{
-			DIR* Handle = ::opendir(ToNative(Directory).c_str());
-			if (!Handle)
-			{
-				return false;
-			}
-			while (const dirent* Entry = ::readdir(Handle))
-			{
-				if (std::strcmp(Entry->d_name, ".") == 0 || std::strcmp(Entry->d_name, "..") == 0)
-				{
-					continue;
-				}
-				FListedEntry& Listed = OutEntries.AddDefaulted_GetRef();
-				Listed.Name = UE::StandIn::FromUtf8(Entry->d_name);
-				Listed.Type = Entry->d_type;
-			}
-			::closedir(Handle);
-
-			// The disk's own order is arbitrary.
-			Algo::Sort(OutEntries, [](const FListedEntry& A, const FListedEntry& B)
-			{
-				const int32 Order = A.Name.Compare(B.Name, ESearchCase::IgnoreCase);
-				return Order != 0 ? Order < 0 : A.Name.Compare(B.Name, ESearchCase::CaseSensitive) < 0;
-			});
-			OutPrefix = Directory;
-			FPaths::NormalizeFilename(OutPrefix);
-			if (!OutPrefix.IsEmpty() && !OutPrefix.EndsWith(TEXT("/")))
-			{
-				OutPrefix += TEXT("/");
 			}
 			return true;
 		}

@@ -17,14 +17,6 @@ namespace
 	public:
 		FNamePool() { Add(TEXT("None")); }
 
-		~FNamePool()
-		{
-			for (std::atomic<FEntry*>& Block : Blocks)
-			{
-				delete[] Block.load(std::memory_order_relaxed);
-			}
-		}
-
 		/** Returns false when FindOnly is set and the name is unknown. */
 		bool Store(const std::wstring& Text, bool bFindOnly, uint32& OutComparison, uint32& OutDisplay)
 		{
